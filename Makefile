@@ -1,0 +1,39 @@
+# The two everyday commands: `make run` starts the game, `make test` runs every
+# test. Both install what is missing first. `make bench` runs the benchmarks.
+
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps build run test bench format clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps
+
+build: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --build build -j $(JOBS)
+
+run: build
+	cd build/bin && ./zorvane
+
+# The test build runs under AddressSanitizer and UndefinedBehaviorSanitizer,
+# headless: Qt's offscreen platform and SDL's dummy audio driver.
+test: deps
+	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DZORVANE_SANITIZE=ON -DZORVANE_WERROR=ON $(CMAKE_FLAGS)
+	cmake --build build-test -j $(JOBS)
+	cd build-test && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+		ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DZORVANE_TESTS=OFF -DZORVANE_BENCH=ON $(CMAKE_FLAGS)
+	cmake --build build-bench -j $(JOBS)
+	cd build-bench && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ./bin/zorvane-bench
+
+format:
+	find app audio components engine help options persistence presentation tools tests bench \
+		\( -name '*.cpp' -o -name '*.h' \) -print0 2>/dev/null | xargs -0 -r clang-format -i
+
+clean:
+	rm -rf build build-test build-bench

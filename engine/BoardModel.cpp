@@ -1,0 +1,114 @@
+// The board model: construction, the starting rows, the empty-board test and
+// the one-step undo snapshot.
+
+#include <algorithm>
+
+#include "engine/Game.h"
+
+namespace zorvane {
+
+Game::Game(Settings& settings, GameHost& host, RandomSource& random, HighScoreTable& scores)
+    : settings_(settings), host_(host), random_(random), scores_(scores) {
+    // The board is built for one of three heights; anything else runs as 9.
+    if (settings_.NumRows != 9 && settings_.NumRows != 12 && settings_.NumRows != 16) {
+        settings_.NumRows = 9;
+    }
+    numRows_ = settings_.NumRows;
+}
+
+void Game::StartUp() {
+    StopClock();
+    EngineIdle = true;
+    UndoAllowed = false;
+    RowsDone = 0;
+    Paused = false;
+    ClearedCount = 0;
+    SetScore(0);
+    AuxCount = 0;
+    Aux = AuxRow{};
+    Board = CellGrid{};
+    Snap = CellGrid{};
+    SnapScore = 0;
+    Level = 1;
+    host_.SetClockInterval(SpeedForLevel(Level));
+    StartClock();
+    // The game waits for the player.
+    StopClock();
+    Status.BtnPause = "Start";
+    Paused = true;
+    SetupBoard();
+    host_.StateChanged();
+}
+
+bool Game::OnBoard(int row, int col) const {
+    return col >= 0 && col < kColumns && row >= 0 && row < numRows_;
+}
+
+void Game::SetupBoard() {
+    // Filled from the highest start row down so a copy looks at the cell to
+    // the left, filled just before in the same row. Rows beyond the board
+    // are never written, whatever StartRows says.
+    const int top = std::min<int>(settings_.StartRows, numRows_) - 1;
+    for (int row = top; row >= 0; --row) {
+        for (int col = 0; col < kColumns; ++col) {
+            const int copyDraw = random_.Random(10);
+            int colour = random_.Random(6) + 1;
+            if (!settings_.RandomMode && copyDraw >= 6 && copyDraw <= 8 && col > 0) {
+                colour = Board[col - 1][row].Pic;
+            }
+            TCell& cell = Board[col][row];
+            CopyContent(cell, MakePiece(colour));
+            if (Level > 1 && random_.Random(15) == 5) {
+                cell.IsBomb = true;
+            }
+        }
+    }
+}
+
+void Game::DecodeTag(int tag, int& row, int& col) {
+    row = tag / 10;
+    col = tag % 10;
+}
+
+bool Game::BoardClear() const {
+    for (int row = 0; row < numRows_; ++row) {
+        for (int col = 0; col < kColumns; ++col) {
+            if (IsOccupied(Board[col][row])) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+void Game::CopyBoardtoSnap() {
+    StopClock();
+    for (int row = 0; row < numRows_; ++row) {
+        for (int col = 0; col < kColumns; ++col) {
+            CopyContent(Snap[col][row], Board[col][row]);
+        }
+    }
+    SnapScore = Score;
+    StartClock();
+}
+
+void Game::CopySnaptoBoard() {
+    StopClock();
+    for (int row = 0; row < numRows_; ++row) {
+        for (int col = 0; col < kColumns; ++col) {
+            CopyContent(Board[col][row], Snap[col][row]);
+        }
+    }
+    ResetScore();
+    SetScore(SnapScore);
+    StartClock();
+}
+
+void Game::StartClock() {
+    host_.SetClockEnabled(true);
+}
+void Game::StopClock() {
+    host_.SetClockEnabled(false);
+}
+
+}  // namespace zorvane

@@ -1,0 +1,44 @@
+#include "engine/Cell.h"
+
+namespace zorvane {
+
+TCell MakePiece(int colour) {
+    TCell c;
+    c.Pic = colour;
+    return c;
+}
+
+TCell MakeBomb(int colour) {
+    TCell c;
+    c.Pic = colour;
+    c.IsBomb = true;
+    return c;
+}
+
+TCell MakeSpecial(int kind) {
+    TCell c;
+    c.IsBomb = true;
+    c.IsSpecial = true;
+    c.SpecialNum = kind;
+    return c;
+}
+
+CellPicture PictureOf(const TCell& cell) {
+    using Table = CellPicture::Table;
+    const CellPicture blank{Table::Piece, 0};
+    if (cell.Exploded) {
+        return blank;
+    }
+    if (cell.IsBomb && cell.IsSpecial) {
+        if (cell.SpecialNum < 1 || cell.SpecialNum > 6) {
+            return blank;
+        }
+        return {Table::Special, cell.SpecialNum};
+    }
+    if (cell.Pic < 0 || cell.Pic > 6) {
+        return blank;
+    }
+    return {cell.IsBomb ? Table::Bomb : Table::Piece, cell.Pic};
+}
+
+}  // namespace zorvane

@@ -1,0 +1,148 @@
+#pragma once
+// The rules of play: the board and its state, moves, bombs and special
+// pieces, the row feed and the game clock's tick, levels and game flow.
+// Pure C++: the platform is reached only through GameHost.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "engine/Cell.h"
+#include "engine/GameHost.h"
+#include "engine/Levels.h"
+#include "engine/Random.h"
+#include "engine/StatusPanel.h"
+#include "persistence/HighScores.h"
+#include "persistence/SavedGameFile.h"
+#include "persistence/Settings.h"
+#include "persistence/TextFile.h"
+
+namespace zorvane {
+
+// Who clicked: a board cell (with its tag row x 10 + col) or the lowest
+// score digit, which shares the board's click handler but is not a move.
+struct ClickSender {
+    bool BoardCell = true;
+    int Tag = 0;
+};
+
+class Game : private SavedGameSink {
+  public:
+    // `settings`, `host`, `random` and `scores` must outlive the game. A
+    // NumRows other than 9, 12 or 16 runs as 9.
+    Game(Settings& settings, GameHost& host, RandomSource& random, HighScoreTable& scores);
+
+    // The start-up of the first activation: counters, speed table, clock
+    // started then paused, starting rows filled.
+    void StartUp();
+
+    // Board model.
+    void SetupBoard();
+    static void DecodeTag(int tag, int& row, int& col);
+    bool BoardClear() const;
+    void CopyBoardtoSnap();
+    void CopySnaptoBoard();
+
+    // Moves.
+    void Num1Click(const ClickSender& sender);
+    void AnalyzeBoard();
+    bool IsGoodMove(int row, int col);
+    void ExplodePiece(int row, int col);
+    void FindBonus();
+    void SetBonus(std::int64_t n);
+    void ShufflePieces();
+
+    // Bombs and special pieces.
+    void ExplodeOne(int col, int row);
+    void ExplodeAll(int colour);
+    void ExplodeBlack(int row, int col);
+    void ExplodeArea(int row, int col);
+    void ExplodeRow(int row);
+    void ExplodeColumn(int col);
+
+    // Row feed, clock and levels.
+    void DXTimer1Timer(int lagCount = 1);
+    bool TopTouching() const;
+    void ShiftUp();
+    void ClearAux();
+    void LevelUp();
+    void SetLevel(std::int32_t n);
+    void PlaceSpecial(int kind);
+
+    // Game flow.
+    void NewSubMenuClick();
+    void BtnPauseClick();
+    void UndoSubMenuClick();
+    void GameOver();
+
+    // Score display.
+    void SetScore(std::int64_t n);
+    void ResetScore();
+
+    // Modal commands stop the clock while their window is open and restart
+    // it afterwards only when the game is not paused.
+    void StopClockForDialog();
+    void ResumeClockAfterDialog();
+
+    // Saved games; a file that cannot be written or read is reported in a
+    // message box and the game goes on unchanged.
+    SavedGame CurrentSavedGame() const;
+    bool SaveGameTo(const std::string& path);
+    bool LoadGameFrom(const std::string& path);
+
+    // The level progress shown in the three progress displays.
+    void ShowProgress();
+
+    int NumRows() const { return numRows_; }
+    const Settings& GameSettings() const { return settings_; }
+    // Where the high-score table is written after each change; empty keeps
+    // it in memory only.
+    std::string ScoresPath;
+
+    // Game state, named as the rules name it.
+    CellGrid Board{};
+    AuxRow Aux{};
+    std::int32_t AuxCount = 0;
+    CellGrid Snap{};
+    std::int32_t SnapScore = 0;
+    std::int32_t Score = 0;
+    std::int32_t Level = 1;
+    std::int32_t RowsDone = 0;
+    std::int32_t ClearedCount = 0;
+    std::int32_t BoardBonus = 0;
+    bool UndoAllowed = false;
+    bool EngineIdle = true;
+    bool Paused = false;
+    StatusPanel Status;
+
+  private:
+    // Move prologue and epilogue around every removal pattern.
+    void MovePrologue();
+    void MoveEpilogue();
+    void FireBombOrSpecial(int row, int col, bool& firedAny);
+    void FireSpecialKind(int kind, int row, int col);
+    void AwardBoardClearedBonus();
+    void ResetForNewGame();
+    void ResetProgressDisplays();
+    void FillNextSlot();
+    int DrawPieceColour();
+    int ColourFromAbove();
+    void StartClock();
+    void StopClock();
+    bool OnBoard(int row, int col) const;
+    void ReportFileError(const std::string& path, const FileResult& result);
+
+    void LoadScore(std::int32_t score) override;
+    void LoadLevel(std::int32_t level) override;
+    void LoadClearedCount(std::int32_t count) override;
+    void LoadRowsDone(std::int32_t rows) override;
+    void LoadCell(int col, int row, const SavedCell& cell) override;
+
+    Settings& settings_;
+    GameHost& host_;
+    RandomSource& random_;
+    HighScoreTable& scores_;
+    int numRows_ = 9;
+};
+
+}  // namespace zorvane

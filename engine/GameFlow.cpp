@@ -1,0 +1,113 @@
+// The game's outer flow: new game, pause, undo, the end of a game with its
+// high-score entry, and the score display.
+
+#include <limits>
+
+#include "engine/Game.h"
+
+namespace zorvane {
+
+void Game::NewSubMenuClick() {
+    // Refused while a move or tick is running: one of them has let pending
+    // events run and would carry on over a rebuilt board.
+    if (!EngineIdle) {
+        return;
+    }
+    ClearedCount = 0;
+    BoardBonus = 0;
+    ResetForNewGame();
+    StopClock();
+    Status.BtnPause = "Start";
+    Paused = true;
+    host_.StateChanged();
+}
+
+void Game::ResetForNewGame() {
+    Level = 0;
+    ResetScore();
+    ResetProgressDisplays();
+    LevelUp();
+}
+
+void Game::BtnPauseClick() {
+    // Follows the clock, not Paused: a stopped clock always starts.
+    if (host_.ClockEnabled()) {
+        StopClock();
+        Status.BtnPause = "Start";
+        Paused = true;
+    } else {
+        StartClock();
+        Status.BtnPause = "Pause";
+        Paused = false;
+    }
+    host_.StateChanged();
+}
+
+void Game::UndoSubMenuClick() {
+    if (!EngineIdle || !UndoAllowed) {
+        return;
+    }
+    CopySnaptoBoard();
+    UndoAllowed = false;
+    if (Paused) {
+        StopClock();
+    }
+    host_.StateChanged();
+}
+
+void Game::GameOver() {
+    ClearAux();
+    host_.StateChanged();
+    host_.ShowMessage("Confirm", "The game is over!");
+    ClearedCount = 0;
+    BoardBonus = 0;
+    if (scores_.IsHighScore(Score)) {
+        const std::string name = host_.AskHighScoreName();
+        scores_.InsertScore(name, Score, Level, host_.TodayText());
+        if (!ScoresPath.empty()) {
+            const FileResult saved = scores_.SaveScores(ScoresPath);
+            if (!saved.ok) {
+                ReportFileError(ScoresPath, saved);
+            }
+        }
+        host_.ShowHighScores();
+    }
+    if (host_.AskYesNo("Confirm", "Would you like to play again?")) {
+        ResetForNewGame();
+        host_.StateChanged();
+    } else {
+        host_.CloseMainWindow();
+    }
+}
+
+void Game::SetScore(std::int64_t n) {
+    // The score is a 32-bit value; it saturates rather than wrapping.
+    if (n > std::numeric_limits<std::int32_t>::max()) {
+        n = std::numeric_limits<std::int32_t>::max();
+    } else if (n < std::numeric_limits<std::int32_t>::min()) {
+        n = std::numeric_limits<std::int32_t>::min();
+    }
+    Status.ShowNumber(n);
+    Score = static_cast<std::int32_t>(n);
+}
+
+void Game::ResetScore() {
+    Status.BlankDigits();
+    SetScore(0);
+}
+
+void Game::StopClockForDialog() {
+    StopClock();
+}
+
+void Game::ResumeClockAfterDialog() {
+    if (!Paused) {
+        StartClock();
+    }
+}
+
+void Game::ReportFileError(const std::string& path, const FileResult& result) {
+    host_.ShowMessage("Error", path + ": " + result.reason);
+}
+
+}  // namespace zorvane

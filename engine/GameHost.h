@@ -1,0 +1,45 @@
+#pragma once
+// Everything the rules need from the platform. The main window implements
+// it; tests and the replay tool implement it without any window.
+
+#include <string>
+
+namespace zorvane {
+
+enum class Effect { Bad, Good, Explode, Row };
+
+class GameHost {
+  public:
+    virtual ~GameHost() = default;
+
+    // The game clock: running or stopped, and its interval in milliseconds.
+    virtual void SetClockEnabled(bool enabled) = 0;
+    virtual bool ClockEnabled() const = 0;
+    virtual void SetClockInterval(int milliseconds) = 0;
+
+    // Let pending events run (repaints, queued clicks and ticks). The engine
+    // guards itself against what arrives meanwhile.
+    virtual void ProcessMessages() = 0;
+
+    // Called only when the effect's switch is on.
+    virtual void PlayEffect(Effect effect) = 0;
+
+    // Modal message box with an OK button.
+    virtual void ShowMessage(const std::string& caption, const std::string& text) = 0;
+    // Modal question with Yes and No; true for Yes.
+    virtual bool AskYesNo(const std::string& caption, const std::string& text) = 0;
+
+    // End of a game that entered the table: ask the name, then show the table.
+    virtual std::string AskHighScoreName() = 0;
+    virtual void ShowHighScores() = 0;
+
+    // Today's date in the system's short format, for a new high score.
+    virtual std::string TodayText() = 0;
+
+    virtual void CloseMainWindow() = 0;
+
+    // The board, the preview strip or the status panel changed.
+    virtual void StateChanged() {}
+};
+
+}  // namespace zorvane

@@ -1,0 +1,50 @@
+#pragma once
+// Level speeds and progress: how fast the clock runs on each level and how
+// far through its rows the player is.
+
+#include <array>
+#include <cstdint>
+
+namespace zorvane {
+
+constexpr int kMaxLevelInTable = 99;
+
+// Clock interval in milliseconds for levels 1..99 (entry 0 unused).
+constexpr std::array<int, kMaxLevelInTable + 1> MakeSpeedTable() {
+    std::array<int, kMaxLevelInTable + 1> table{};
+    for (int level = 1; level <= kMaxLevelInTable; ++level) {
+        if (level <= 12) {
+            table[level] = 625 - 25 * level;
+        } else if (level <= 20) {
+            table[level] = 445 - 10 * level;
+        } else if (level == 21) {
+            table[level] = 375;  // the speed relief announced when leaving level 20
+        } else if (level <= 42) {
+            table[level] = 585 - 10 * level;
+        } else {
+            table[level] = 155;
+        }
+    }
+    return table;
+}
+
+inline constexpr std::array<int, kMaxLevelInTable + 1> SpeedTable = MakeSpeedTable();
+
+// Levels beyond the table keep level 99's interval; below 1, level 1's.
+constexpr int SpeedForLevel(std::int64_t level) {
+    if (level < 1) {
+        return SpeedTable[1];
+    }
+    return SpeedTable[level > kMaxLevelInTable ? kMaxLevelInTable : level];
+}
+
+// A level lasts Level + 29 pushed rows.
+constexpr std::int64_t RowsForLevel(std::int64_t level) {
+    return level + 29;
+}
+
+// RowsDone x 100 / (Level + 29), rounded half to even; a level whose row
+// count is not positive counts as done.
+int LevelPercent(std::int64_t rowsDone, std::int64_t level);
+
+}  // namespace zorvane

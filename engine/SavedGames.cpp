@@ -1,0 +1,84 @@
+// Saving the running game and opening a saved one over it.
+
+#include "engine/Game.h"
+
+namespace zorvane {
+
+SavedGame Game::CurrentSavedGame() const {
+    SavedGame game;
+    game.NumRows = numRows_;
+    game.Score = Score;
+    game.Level = Level;
+    game.RowsDone = RowsDone;
+    game.ClearedCount = ClearedCount;
+    for (int col = 0; col < kColumns; ++col) {
+        for (int row = 0; row < kMaxRows; ++row) {
+            const TCell& cell = Board[col][row];
+            game.Cells[col][row] = {cell.Pic, cell.IsBomb, cell.IsSpecial, cell.SpecialNum};
+        }
+    }
+    return game;
+}
+
+bool Game::SaveGameTo(const std::string& path) {
+    StopClock();
+    const FileResult result = WriteSavedGame(path, CurrentSavedGame());
+    if (!result.ok) {
+        ReportFileError(path, result);
+    }
+    ResumeClockAfterDialog();
+    return result.ok;
+}
+
+bool Game::LoadGameFrom(const std::string& path) {
+    // A move or tick in progress would carry on over the loaded board.
+    if (!EngineIdle) {
+        return false;
+    }
+    StopClock();
+    std::vector<std::string> lines;
+    const FileResult result = ReadTextFile(path, lines);
+    if (!result.ok) {
+        ReportFileError(path, result);
+        ResumeClockAfterDialog();
+        return false;
+    }
+    ResetScore();
+    ApplySavedGameLines(lines, *this);
+    // The snapshot belongs to the game before the load.
+    UndoAllowed = false;
+    ResumeClockAfterDialog();
+    host_.StateChanged();
+    return true;
+}
+
+void Game::LoadScore(std::int32_t score) {
+    SetScore(score);
+}
+
+void Game::LoadLevel(std::int32_t level) {
+    SetLevel(level);
+    host_.SetClockInterval(SpeedForLevel(Level));
+}
+
+void Game::LoadClearedCount(std::int32_t count) {
+    ClearedCount = count;
+}
+
+void Game::LoadRowsDone(std::int32_t rows) {
+    RowsDone = rows;
+    ShowProgress();
+}
+
+void Game::LoadCell(int col, int row, const SavedCell& cell) {
+    if (col < 0 || col >= kColumns || row < 0 || row >= kMaxRows) {
+        return;
+    }
+    TCell& target = Board[col][row];
+    target.Pic = cell.Pic;
+    target.IsBomb = cell.IsBomb;
+    target.IsSpecial = cell.IsSpecial;
+    target.SpecialNum = cell.SpecialNum;
+}
+
+}  // namespace zorvane

@@ -1,0 +1,48 @@
+#pragma once
+// "Options.txt": reading it over the defaults and writing it from the settings.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Settings.h"
+#include "TextFile.h"
+
+namespace zorvane {
+
+enum class EffectSlot { Bad, Good, Explode, Row };
+
+// What reading the options does beyond the settings themselves: windows and
+// players react through these. The defaults do nothing, so a tool that only
+// wants the values can pass a plain OptionsHooks.
+class OptionsHooks {
+  public:
+    virtual ~OptionsHooks() = default;
+    // The slot's file setting already holds the name; reopen its player.
+    virtual void SetEffectFile(EffectSlot slot, const std::string& file);
+    // The Start Rows check marks follow (none checked outside 1..5).
+    virtual void StartRowsRead(int startRows);
+    // The board's double buffering follows.
+    virtual void BufferedRead(bool buffered);
+    // Load the picture into the background holder; false when it cannot be
+    // read (the hook reports it), and the setting then keeps its old name.
+    virtual bool LoadBackgroundPicture(const std::string& file);
+    // The picture holder's transparency follows.
+    virtual void TransparentRead(bool transparent);
+    // Called after the whole file when PlayMusic is on and MusicPath is not empty.
+    virtual void StartMusic();
+};
+
+// Applies the lines of an options file, in order, over `settings`.
+void ApplyOptionsLines(const std::vector<std::string>& lines, Settings& settings,
+                       OptionsHooks& hooks);
+
+// Reads the file at `path`; a missing file leaves every setting as it was and
+// is no failure (ok and missing both set).
+FileResult LoadOptions(const std::string& path, Settings& settings, OptionsHooks& hooks);
+
+// The 28 or 29 lines of the file, in their fixed order.
+std::vector<std::string> OptionsLines(const Settings& settings);
+FileResult SaveOptions(const std::string& path, const Settings& settings);
+
+}  // namespace zorvane

@@ -1,0 +1,51 @@
+#pragma once
+// The settings table: every preference of the game with its default.
+// The options file reads and writes it; the engine, the painting, the sound
+// and the options dialog all read it under these names.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace zorvane {
+
+// A colour as stored in the options file: 0x00BBGGRR, or a system colour
+// 0x80000000..0x80000018, or clNone 0x1FFFFFFF.
+using ColorValue = std::uint32_t;
+
+struct Settings {
+    std::int32_t NumRows = 9;         // board height of this run (9, 12 or 16)
+    std::int32_t NumRowsSetting = 9;  // board height the next start will use
+    std::int32_t StartRows = 3;
+    ColorValue BoardColor = 0x808080;  // clGray
+    std::string Shape = "B";
+    std::int32_t Color1 = 1, Color2 = 2, Color3 = 3, Color4 = 4, Color5 = 5, Color6 = 6;
+    std::string BadSound = "wump.wav";
+    std::string GoodSound = "subping.wav";
+    std::string ExplodeSound = "explode.wav";
+    std::string RowSound = "click.wav";
+    bool CycleMusic = true;
+    std::string MusicPath;  // folder when CycleMusic, else one song file
+    bool PlayBad = true;
+    bool PlayGood = true;
+    bool PlayExplode = true;
+    bool PlayClick = true;
+    bool PlayMusic = false;
+    bool PauseMusic = false;
+    bool Buffered = true;
+    bool UseGraphicsBack = false;
+    std::string GraphicsBack;      // file name of the background picture
+    bool GraphicsBackSet = false;  // a background picture has been loaded
+    std::int32_t GraphicsType = -1;
+    bool Transparent = false;
+    bool RandomMode = false;
+
+    // Color1..Color6 by slot 1..6; any other slot is a programming error.
+    std::int32_t& Color(int slot);
+    std::int32_t Color(int slot) const;
+};
+
+// The defaults of a fresh start: MusicPath is programFolder + "Music/".
+Settings DefaultSettings(const std::string& programFolder);
+
+}  // namespace zorvane
