@@ -10,9 +10,11 @@ namespace zorvane {
 class RandomSource {
   public:
     explicit RandomSource(std::uint32_t seed = 1) : engine_(seed) {}
+    virtual ~RandomSource() = default;
     void Seed(std::uint32_t seed) { engine_.seed(seed); }
-    // A uniform integer 0 .. n-1; 0 when n < 1.
-    int Random(int n);
+    // A uniform integer 0 .. n-1; 0 when n < 1. Virtual so tests can script
+    // the draws and check their order.
+    virtual int Random(int n);
 
   private:
     std::mt19937 engine_;

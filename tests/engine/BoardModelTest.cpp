@@ -1,0 +1,149 @@
+// The board model: tags, the starting rows and the empty-board test.
+
+#include <gtest/gtest.h>
+
+#include "FakeHost.h"
+
+namespace zorvane::test {
+namespace {
+
+using Rows = std::vector<std::string>;
+
+struct SetupGame {
+    explicit SetupGame(int startRows, int rows = 9) {
+        settings.NumRows = rows;
+        settings.StartRows = startRows;
+        game.emplace(settings, host, random, scores);
+    }
+    Settings settings;
+    FakeHost host;
+    ScriptedRandom random;
+    HighScoreTable scores;
+    std::optional<Game> game;
+};
+
+TEST(Tags, SplitIntoRowAndColumn) {
+    int row = -1;
+    int col = -1;
+    Game::DecodeTag(57, row, col);
+    EXPECT_EQ(row, 5);
+    EXPECT_EQ(col, 7);
+    Game::DecodeTag(159, row, col);
+    EXPECT_EQ(row, 15);
+    EXPECT_EQ(col, 9);
+}
+
+TEST(SetupBoard, FillsExactlyTheStartRows) {
+    for (int startRows : {1, 3, 5}) {
+        GameFixture f(9, 3, startRows);
+        const Rows board = f.BoardText(9);
+        for (int row = 0; row < 9; ++row) {
+            const std::string& text = board[8 - row];
+            EXPECT_EQ(text.find('.') == std::string::npos, row < startRows)
+                << startRows << " start rows, row " << row << ": " << text;
+        }
+    }
+}
+
+TEST(SetupBoard, NeverWritesOutsideTheBoard) {
+    SetupGame s(40, 9);
+    s.game->SetupBoard();
+    for (int col = 0; col < kColumns; ++col) {
+        for (int row = 0; row < kMaxRows; ++row) {
+            EXPECT_EQ(IsOccupied(s.game->Board[col][row]), row < 9);
+        }
+    }
+    SetupGame none(0, 9);
+    none.game->SetupBoard();
+    EXPECT_TRUE(none.game->BoardClear());
+    EXPECT_TRUE(none.random.asked.empty());
+}
+
+TEST(SetupBoard, CopiesTheLeftColourOnDrawsSixToEight) {
+    SetupGame s(1);
+    // Pairs (copy draw, colour draw) for columns 0..9.
+    s.random.values = {6, 2, 7, 4, 5, 0, 8, 5, 6, 3, 9, 1, 3, 5, 6, 0, 2, 2, 8, 4};
+    s.game->SetupBoard();
+    std::string row;
+    for (int col = 0; col < kColumns; ++col) {
+        row += CharFromCell(s.game->Board[col][0]);
+    }
+    // Column 0 never copies; 6, 7 and 8 take the left neighbour's colour.
+    EXPECT_EQ(row, "3311126633");
+    EXPECT_EQ(s.random.asked, (std::vector<int>{10, 6, 10, 6, 10, 6, 10, 6, 10, 6,  //
+                                                10, 6, 10, 6, 10, 6, 10, 6, 10, 6}));
+
+    SetupGame random(1);
+    random.settings.RandomMode = true;
+    random.random.values = {6, 2, 7, 4};
+    random.game->SetupBoard();
+    EXPECT_EQ(CharFromCell(random.game->Board[1][0]), '5');
+}
+
+TEST(SetupBoard, ColourBombsOnlyFromLevelTwo) {
+    SetupGame s(1);
+    s.game->SetLevel(2);
+    // Column 0 becomes a bomb (draw 5), column 1 does not.
+    s.random.values = {0, 1, 5, 0, 2, 4};
+    s.game->SetupBoard();
+    EXPECT_EQ(CharFromCell(s.game->Board[0][0]), 'b');
+    EXPECT_EQ(CharFromCell(s.game->Board[1][0]), '3');
+    EXPECT_EQ(std::vector<int>(s.random.asked.begin(), s.random.asked.begin() + 6),
+              (std::vector<int>{10, 6, 15, 10, 6, 15}));
+
+    // Over many seeded fills about one starting piece in fifteen is a bomb.
+    int bombs = 0;
+    int cells = 0;
+    for (unsigned seed = 1; seed <= 100; ++seed) {
+        GameFixture f(9, seed, 5);
+        f.game->Board = CellGrid{};
+        f.game->SetLevel(2);
+        f.game->SetupBoard();
+        for (int col = 0; col < kColumns; ++col) {
+            for (int row = 0; row < 5; ++row) {
+                bombs += f.game->Board[col][row].IsBomb ? 1 : 0;
+                ++cells;
+            }
+        }
+    }
+    EXPECT_GT(bombs, cells / 15 * 7 / 10);
+    EXPECT_LT(bombs, cells / 15 * 13 / 10);
+
+    GameFixture levelOne(9, 7, 5);
+    for (int col = 0; col < kColumns; ++col) {
+        for (int row = 0; row < 5; ++row) {
+            EXPECT_FALSE(levelOne.game->Board[col][row].IsBomb);
+        }
+    }
+}
+
+TEST(BoardClear, AnyOccupiedCellCounts) {
+    GameFixture f;
+    f.SetBoard({".........."});
+    EXPECT_TRUE(f.game->BoardClear());
+    for (char c : {'k', 'A', '3', 'c'}) {
+        f.SetBoard({std::string("........") + c + "."});
+        EXPECT_FALSE(f.game->BoardClear()) << c;
+    }
+    // Cells above the running board's height are not part of it.
+    f.game->Board = CellGrid{};
+    f.game->Board[0][12] = MakePiece(2);
+    EXPECT_TRUE(f.game->BoardClear());
+}
+
+TEST(Snapshot, KeepsTheFourFieldsAndTheScoreAndRestartsTheClock) {
+    GameFixture f;
+    f.SetBoard({"kA1b......"});
+    f.game->SetScore(70);
+    f.game->CopyBoardtoSnap();
+    EXPECT_TRUE(f.host.clockEnabled);
+    f.SetBoard({"222......."});
+    f.game->SetScore(10000);
+    f.game->CopySnaptoBoard();
+    EXPECT_EQ(f.BoardText(1), Rows{"kA1b......"});
+    EXPECT_EQ(f.game->Score, 70);
+    EXPECT_EQ(f.game->Status.DigitText(), "______70");
+}
+
+}  // namespace
+}  // namespace zorvane::test

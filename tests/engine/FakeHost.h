@@ -1,0 +1,129 @@
+#pragma once
+// A host for engine tests: a clock that is a flag, every sound, message and
+// question recorded in order, and a hook that runs inside ProcessMessages.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/Game.h"
+#include "tools/replay/CellText.h"
+
+namespace zorvane::test {
+
+class FakeHost : public GameHost {
+  public:
+    void SetClockEnabled(bool enabled) override { clockEnabled = enabled; }
+    bool ClockEnabled() const override { return clockEnabled; }
+    void SetClockInterval(int ms) override { interval = ms; }
+    void ProcessMessages() override {
+        ++processMessagesCalls;
+        if (duringProcessMessages) {
+            duringProcessMessages();
+        }
+    }
+    void PlayEffect(Effect effect) override {
+        static const char* kNames[] = {"bad", "good", "explode", "row"};
+        events.push_back(std::string("sound: ") + kNames[static_cast<int>(effect)]);
+    }
+    void ShowMessage(const std::string& caption, const std::string& text) override {
+        events.push_back("message: " + caption + ": " + text);
+        if (duringMessage) {
+            duringMessage();
+        }
+    }
+    bool AskYesNo(const std::string& caption, const std::string& text) override {
+        events.push_back("question: " + caption + ": " + text);
+        return playAgain;
+    }
+    std::string AskHighScoreName() override {
+        events.push_back("name?");
+        return name;
+    }
+    void ShowHighScores() override { events.push_back("scores shown"); }
+    std::string TodayText() override { return "08/12/26"; }
+    void CloseMainWindow() override { events.push_back("closed"); }
+
+    bool clockEnabled = true;
+    int interval = 600;
+    int processMessagesCalls = 0;
+    bool playAgain = false;
+    std::string name = "Tester";
+    std::vector<std::string> events;
+    std::function<void()> duringProcessMessages;
+    std::function<void()> duringMessage;
+};
+
+// Hands out queued values (0 once the queue is empty) and records every
+// range asked for, so a test can check the order and number of draws.
+class ScriptedRandom : public RandomSource {
+  public:
+    int Random(int n) override {
+        asked.push_back(n);
+        if (next < values.size()) {
+            return values[next++];
+        }
+        return 0;
+    }
+    std::vector<int> values;
+    std::size_t next = 0;
+    std::vector<int> asked;
+};
+
+// A game with its own settings, host, generator and table, started as the
+// program starts it.
+struct GameFixture {
+    explicit GameFixture(int rows = 9, unsigned seed = 1, int startRows = 3) : random(seed) {
+        settings.NumRows = settings.NumRowsSetting = rows;
+        settings.StartRows = startRows;
+        game.emplace(settings, host, random, scores);
+        game->StartUp();
+        host.events.clear();
+    }
+
+    // Rows of 10 cell characters, top row first; the board's top rows not
+    // named stay empty. Clears every other board cell.
+    void SetBoard(const std::vector<std::string>& rows) {
+        game->Board = CellGrid{};
+        const int n = static_cast<int>(rows.size());
+        for (int i = 0; i < n; ++i) {
+            const int row = n - 1 - i;
+            for (int col = 0; col < kColumns; ++col) {
+                game->Board[col][row] = *CellFromChar(rows[i][col]);
+            }
+        }
+    }
+
+    // The board as text, top row first, only the rows up to `height`.
+    std::vector<std::string> BoardText(int height) const {
+        std::vector<std::string> rows;
+        for (int row = height - 1; row >= 0; --row) {
+            std::string text;
+            for (int col = 0; col < kColumns; ++col) {
+                text += CharFromCell(game->Board[col][row]);
+            }
+            rows.push_back(text);
+        }
+        return rows;
+    }
+
+    void Click(int col, int row) { game->Num1Click({true, row * 10 + col}); }
+
+    // Runs ticks only while the clock runs, as the frame timer delivers them.
+    void Tick(int count = 1) {
+        for (int i = 0; i < count; ++i) {
+            if (host.clockEnabled) {
+                game->DXTimer1Timer(1);
+            }
+        }
+    }
+
+    Settings settings;
+    FakeHost host;
+    RandomSource random;
+    HighScoreTable scores{"01/01/26"};
+    std::optional<Game> game;
+};
+
+}  // namespace zorvane::test

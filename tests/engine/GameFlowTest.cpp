@@ -1,0 +1,230 @@
+// Game flow: start, new game, pause, undo, the end of a game, and the
+// interlock that keeps a move whole while pending events run.
+
+#include <gtest/gtest.h>
+
+#include "FakeHost.h"
+
+namespace zorvane::test {
+namespace {
+
+using Rows = std::vector<std::string>;
+
+TEST(StartUp, TheGameWaitsPausedWithItsStartingRows) {
+    GameFixture f(9, 5, 4);
+    const Game& g = *f.game;
+    EXPECT_TRUE(g.Paused);
+    EXPECT_FALSE(f.host.clockEnabled);
+    EXPECT_EQ(f.host.interval, 600);
+    EXPECT_EQ(g.Status.BtnPause, "Start");
+    EXPECT_EQ(g.Status.DigitText(), "_______0");
+    EXPECT_EQ(g.Status.LevelLabel, "Level: 1");
+    const Rows board = f.BoardText(9);
+    for (int row = 0; row < 9; ++row) {
+        const std::string& text = board[8 - row];
+        if (row < 4) {
+            // Level 1 starting rows hold only plain pieces.
+            EXPECT_EQ(text.find_first_not_of("123456"), std::string::npos) << text;
+        } else {
+            EXPECT_EQ(text, "..........");
+        }
+    }
+}
+
+TEST(NewGame, StartsLevelOnePausedWhateverWasGoingOn) {
+    GameFixture f;
+    f.game->BtnPauseClick();
+    f.game->SetLevel(7);
+    f.game->SetScore(123456);
+    f.game->RowsDone = 20;
+    f.game->ShowProgress();
+    f.game->ClearedCount = 4;
+    f.game->BoardBonus = 100000;
+    f.game->NewSubMenuClick();
+    const Game& g = *f.game;
+    EXPECT_EQ(g.Level, 1);
+    EXPECT_EQ(f.host.interval, 600);
+    EXPECT_EQ(g.Score, 0);
+    EXPECT_EQ(g.Status.DigitText(), "_______0");
+    EXPECT_EQ(g.Status.LblRows, "Percent of level completed: 0");
+    EXPECT_EQ(g.Status.LblRowsDone, "Rows Done: 0");
+    EXPECT_EQ(g.Status.BtnPause, "Start");
+    EXPECT_TRUE(g.Paused);
+    EXPECT_FALSE(f.host.clockEnabled);
+    EXPECT_EQ(g.ClearedCount, 0);
+    EXPECT_EQ(g.BoardBonus, 0);
+
+    // The next clearing pays 5000 again.
+    f.SetBoard({"111......."});
+    f.Click(0, 0);
+    EXPECT_EQ(f.game->BoardBonus, 5000);
+}
+
+TEST(Pause, TheButtonFollowsTheClock) {
+    GameFixture f;
+    f.game->BtnPauseClick();
+    EXPECT_TRUE(f.host.clockEnabled);
+    EXPECT_FALSE(f.game->Paused);
+    EXPECT_EQ(f.game->Status.BtnPause, "Pause");
+    f.game->BtnPauseClick();
+    EXPECT_FALSE(f.host.clockEnabled);
+    EXPECT_TRUE(f.game->Paused);
+    EXPECT_EQ(f.game->Status.BtnPause, "Start");
+}
+
+TEST(Pause, ModalWindowsLeaveAPausedGamePausedAndARunningOneRunning) {
+    GameFixture f;
+    f.game->StopClockForDialog();
+    f.game->ResumeClockAfterDialog();
+    EXPECT_FALSE(f.host.clockEnabled);
+    f.game->BtnPauseClick();
+    f.game->StopClockForDialog();
+    EXPECT_FALSE(f.host.clockEnabled);
+    f.game->ResumeClockAfterDialog();
+    EXPECT_TRUE(f.host.clockEnabled);
+}
+
+TEST(Undo, RestoresOnlyThePositionBeforeTheLastMove) {
+    GameFixture f;
+    f.SetBoard({"222.......",  //
+                "111.3....."});
+    f.Click(0, 0);  // the 1s: the 2s fall
+    const Rows afterFirst = f.BoardText(2);
+    f.Click(0, 0);  // the 2s
+    EXPECT_EQ(f.game->Score, 60);
+    f.game->UndoSubMenuClick();
+    EXPECT_EQ(f.BoardText(2), afterFirst);
+    EXPECT_EQ(f.game->Score, 30);
+    EXPECT_FALSE(f.game->UndoAllowed);
+    f.game->UndoSubMenuClick();  // a second undo does nothing
+    EXPECT_EQ(f.BoardText(2), afterFirst);
+    EXPECT_EQ(f.game->Score, 30);
+}
+
+TEST(Undo, TheScoreShowsNoStaleDigits) {
+    GameFixture f;
+    f.game->SetScore(990);
+    f.SetBoard({"2.........", "111......."});
+    f.Click(0, 0);
+    f.game->SetScore(1000);
+    f.game->UndoSubMenuClick();
+    EXPECT_EQ(f.game->Status.DigitText(), "_____990");
+}
+
+TEST(Undo, NothingToUndoOnceARowHasComeIn) {
+    GameFixture f;
+    f.SetBoard({"2.........", "111......."});
+    f.Click(0, 0);
+    for (int i = 0; i < 11; ++i) {
+        f.Tick();
+    }
+    EXPECT_EQ(f.game->RowsDone, 1);
+    const Rows board = f.BoardText(9);
+    f.game->UndoSubMenuClick();
+    EXPECT_EQ(f.BoardText(9), board);
+    EXPECT_EQ(f.game->Score, 30);
+}
+
+TEST(Undo, APausedGameStaysPaused) {
+    GameFixture f;
+    f.SetBoard({"2.........", "111......."});
+    f.Click(0, 0);
+    f.game->BtnPauseClick();
+    f.game->UndoSubMenuClick();
+    EXPECT_EQ(f.BoardText(2), (Rows{"2.........", "111......."}));
+    EXPECT_FALSE(f.host.clockEnabled);
+    EXPECT_TRUE(f.game->Paused);
+    EXPECT_EQ(f.game->Status.BtnPause, "Start");
+}
+
+// Loses the game on the next tick.
+void LoseNow(GameFixture& f) {
+    Rows board(9, "..........");
+    board[0] = "3.........";
+    f.SetBoard(board);
+    for (int i = 0; i < kColumns; ++i) {
+        f.game->Aux[i] = MakePiece(1);
+    }
+    f.game->AuxCount = kColumns;
+    f.game->DXTimer1Timer();
+}
+
+TEST(GameOver, AHighScoreAsksTheNameShowsTheTableThenOffersAnotherGame) {
+    GameFixture f;
+    f.host.playAgain = true;
+    f.game->SetLevel(3);
+    f.game->SetScore(4600);
+    f.game->ClearedCount = 2;
+    f.game->BoardBonus = 15000;
+    LoseNow(f);
+    EXPECT_EQ(f.host.events,
+              (std::vector<std::string>{"sound: row", "message: Confirm: The game is over!",
+                                        "name?", "scores shown",
+                                        "question: Confirm: Would you like to play again?"}));
+    EXPECT_EQ(f.scores.Row(1).Score, "4600");
+    EXPECT_EQ(f.scores.Row(1).Level, "3");
+    EXPECT_EQ(f.scores.Row(1).Name, "Tester");
+    EXPECT_EQ(f.scores.Row(1).Date, "08/12/26");
+    EXPECT_EQ(f.scores.Row(2).Score, "4500");
+    // Play again: a fresh level-1 game, paused.
+    const Game& g = *f.game;
+    EXPECT_EQ(g.Level, 1);
+    EXPECT_EQ(g.Score, 0);
+    EXPECT_EQ(g.ClearedCount, 0);
+    EXPECT_EQ(g.BoardBonus, 0);
+    EXPECT_TRUE(g.Paused);
+    EXPECT_FALSE(f.host.clockEnabled);
+    EXPECT_EQ(g.Status.BtnPause, "Start");
+    EXPECT_TRUE(g.EngineIdle);
+}
+
+TEST(GameOver, ALowScoreGoesStraightToThePlayAgainQuestion) {
+    GameFixture f;
+    LoseNow(f);
+    EXPECT_EQ(f.host.events, (std::vector<std::string>{
+                                 "sound: row", "message: Confirm: The game is over!",
+                                 "question: Confirm: Would you like to play again?", "closed"}));
+}
+
+TEST(GameOver, ATableThatCannotBeWrittenIsReportedAndTheGameGoesOn) {
+    GameFixture f;
+    f.host.playAgain = true;
+    f.game->ScoresPath = "/nonexistent-folder/Scores.txt";
+    f.game->SetScore(9000);
+    LoseNow(f);
+    ASSERT_GE(f.host.events.size(), 4u);
+    EXPECT_EQ(f.host.events[3].rfind("message: Error: /nonexistent-folder/Scores.txt: ", 0), 0u)
+        << f.host.events[3];
+    EXPECT_EQ(f.scores.Row(0).Score, "9000");  // the table keeps the entry
+    EXPECT_EQ(f.game->Level, 1);
+}
+
+TEST(Interlock, EventsDuringAMoveReturnAtOnceAndChangeNothing) {
+    GameFixture f;
+    f.SetBoard({"444.......",  //
+                "2.........",  //
+                "111......."});
+    f.game->BtnPauseClick();
+    f.game->UndoAllowed = false;
+    int delivered = 0;
+    f.host.duringProcessMessages = [&] {
+        const Rows board = f.BoardText(9);
+        const int auxCount = f.game->AuxCount;
+        f.game->DXTimer1Timer();
+        f.Click(0, 2);
+        f.game->UndoSubMenuClick();
+        f.game->NewSubMenuClick();
+        EXPECT_EQ(f.BoardText(9), board);
+        EXPECT_EQ(f.game->AuxCount, auxCount);
+        EXPECT_EQ(f.game->Score, 0);
+        EXPECT_EQ(f.game->Level, 1);
+        ++delivered;
+    };
+    f.Click(0, 0);
+    EXPECT_EQ(delivered, 1);
+    EXPECT_EQ(f.game->Score, 30);
+    EXPECT_TRUE(f.game->EngineIdle);
+}
+
+}  // namespace
+}  // namespace zorvane::test
