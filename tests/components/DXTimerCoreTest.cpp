@@ -1,0 +1,166 @@
+#include "components/DXTimerCore.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+#include <vector>
+
+using zorvane::DXTimerCore;
+
+namespace {
+
+// A loaded, active, ticking timer with the game's interval, started at `start`.
+class TimerTest : public ::testing::Test {
+  protected:
+    void StartAt(uint32_t start, int32_t interval = 600) {
+        timer.SetInterval(interval);
+        timer.OnTimer = [this](int32_t lag) { lags.push_back(lag); };
+        timer.OnActivate = [this] { events.push_back('A'); };
+        timer.OnDeactivate = [this] { events.push_back('D'); };
+        timer.Loaded(start);
+    }
+
+    DXTimerCore timer;
+    std::vector<int32_t> lags;
+    std::string events;
+};
+
+TEST_F(TimerTest, TickRuleLagCountAndNoCatchingUp) {
+    StartAt(1000);
+    EXPECT_FALSE(timer.IdleCheck(1599));
+    EXPECT_TRUE(timer.IdleCheck(2450));  // 1450 ms late: one tick covering two intervals
+    EXPECT_EQ(lags, (std::vector<int32_t>{2}));
+    // The next period starts at the late tick; the missed ones are not replayed.
+    EXPECT_FALSE(timer.IdleCheck(3049));
+    EXPECT_TRUE(timer.IdleCheck(3050));
+    EXPECT_TRUE(timer.IdleCheck(13050));
+    EXPECT_FALSE(timer.IdleCheck(13050));
+    EXPECT_EQ(lags, (std::vector<int32_t>{2, 1, 16}));
+}
+
+TEST_F(TimerTest, IntervalZeroTicksOnEveryCheck) {
+    StartAt(50, -5);
+    EXPECT_EQ(timer.Interval(), 0);
+    EXPECT_EQ(timer.IntervalDivisor(), 1);
+    EXPECT_TRUE(timer.IdleCheck(50));
+    EXPECT_TRUE(timer.IdleCheck(50));
+    EXPECT_TRUE(timer.IdleCheck(57));
+    // A huge gap must not overflow the lag count.
+    EXPECT_TRUE(timer.IdleCheck(57 + 0xF0000000u));
+    EXPECT_EQ(lags, (std::vector<int32_t>{1, 1, 7, std::numeric_limits<int32_t>::max()}));
+}
+
+TEST_F(TimerTest, ClockWrapAroundIsHarmless) {
+    const uint32_t start = 0xFFFFFF00u;
+    StartAt(start);
+    EXPECT_EQ(timer.NextDueTime(), start + 600u);  // 0x158 after wrapping
+    EXPECT_EQ(timer.MillisecondsUntilDue(0x10), 600u - 0x110u);
+    EXPECT_FALSE(timer.IdleCheck(0x10));
+    EXPECT_TRUE(timer.IdleCheck(start + 1300u));
+    EXPECT_EQ(lags, (std::vector<int32_t>{2}));
+}
+
+TEST_F(TimerTest, LoadingEnablingAndInterval) {
+    DXTimerCore fresh;
+    EXPECT_FALSE(fresh.Started());
+    fresh.SetEnabled(false, 0);
+    fresh.SetEnabled(true, 0);
+    EXPECT_FALSE(fresh.Attached());  // still loading
+    fresh.SetEnabled(false, 0);
+    fresh.Loaded(0);
+    EXPECT_FALSE(fresh.Started());
+
+    StartAt(0);
+    ASSERT_TRUE(timer.Attached());
+    timer.SetEnabled(false, 300);
+    EXPECT_FALSE(timer.Started());
+    EXPECT_FALSE(timer.IdleCheck(5000));
+    timer.SetEnabled(true, 5000);
+    EXPECT_FALSE(timer.IdleCheck(5599));
+    EXPECT_TRUE(timer.IdleCheck(5600));
+
+    // A new interval counts from the last tick, not from the change.
+    timer.SetInterval(200);
+    EXPECT_EQ(timer.LastTickTime(), 5600u);
+    EXPECT_TRUE(timer.IdleCheck(5800));
+    EXPECT_EQ(lags, (std::vector<int32_t>{1, 1}));
+}
+
+TEST_F(TimerTest, ActivationWithActiveOnly) {
+    StartAt(0);
+    timer.ApplicationDeactivated();
+    EXPECT_EQ(events, "D");
+    EXPECT_FALSE(timer.Attached());
+    EXPECT_FALSE(timer.MillisecondsUntilDue(9000).has_value());
+    EXPECT_FALSE(timer.IdleCheck(9000));
+    timer.ApplicationDeactivated();  // repeated report: no second event
+    timer.ApplicationActivated(9000);
+    EXPECT_EQ(events, "DA");
+    EXPECT_FALSE(timer.IdleCheck(9599));
+    EXPECT_TRUE(timer.IdleCheck(9600));
+    EXPECT_EQ(lags, (std::vector<int32_t>{1}));
+}
+
+TEST_F(TimerTest, ActivationWithoutActiveOnlyAndChangingIt) {
+    timer.SetActiveOnly(false, 0);
+    StartAt(0);
+    timer.ApplicationDeactivated();
+    EXPECT_EQ(events, "D");
+    EXPECT_TRUE(timer.IdleCheck(600));
+
+    timer.SetActiveOnly(true, 700);  // inactive now: detaches
+    EXPECT_FALSE(timer.Attached());
+    timer.SetActiveOnly(false, 1000);  // attaches a full interval from the change
+    EXPECT_FALSE(timer.IdleCheck(1599));
+    EXPECT_TRUE(timer.IdleCheck(1600));
+
+    // Started while inactive: waits for activation.
+    DXTimerCore background(false);
+    background.Loaded(0);
+    EXPECT_TRUE(background.Started());
+    EXPECT_FALSE(background.Attached());
+    background.ApplicationActivated(40);
+    EXPECT_EQ(background.NextDueTime(), 1040u);
+}
+
+TEST_F(TimerTest, HandlerMayStopOrRestartTheTimer) {
+    StartAt(0);
+    timer.OnTimer = [this](int32_t lag) {
+        lags.push_back(lag);
+        timer.SetEnabled(false, 600);
+    };
+    EXPECT_TRUE(timer.IdleCheck(600));
+    EXPECT_FALSE(timer.IdleCheck(5000));
+    EXPECT_EQ(lags.size(), 1u);
+
+    // Stop and start inside the tick, as the game does around its dialogs.
+    timer.SetEnabled(true, 5000);
+    timer.OnTimer = [this](int32_t) {
+        timer.SetEnabled(false, 6000);
+        timer.SetInterval(100);
+        timer.SetEnabled(true, 6500);
+        timer.OnTimer = nullptr;
+    };
+    EXPECT_TRUE(timer.IdleCheck(6000));
+    EXPECT_EQ(timer.LastTickTime(), 6500u);
+    EXPECT_EQ(timer.MillisecondsUntilDue(6550), 50u);
+    EXPECT_EQ(timer.MillisecondsUntilDue(7000), 0u);
+}
+
+TEST_F(TimerTest, RateWindow) {
+    StartAt(0, 100);
+    for (uint32_t t = 100; t < 1000; t += 100) {
+        timer.IdleCheck(t);
+    }
+    EXPECT_EQ(timer.RateTickCount(), 9);
+    EXPECT_EQ(timer.TicksPerSecond(), 0);
+    timer.IdleCheck(1000);  // ten ticks in 1000 ms closes the window
+    EXPECT_EQ(timer.TicksPerSecond(), 10);
+    EXPECT_EQ(timer.RateTickCount(), 0);
+    EXPECT_EQ(timer.RateWindowStart(), 1000u);
+    timer.IdleCheck(4000);  // one tick in 3000 ms rounds to 0
+    EXPECT_EQ(timer.TicksPerSecond(), 0);
+}
+
+}  // namespace
