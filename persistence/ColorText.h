@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "Settings.h"
+#include "persistence/Settings.h"
 
 namespace zorvane {
 

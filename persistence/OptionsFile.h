@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "Settings.h"
-#include "TextFile.h"
+#include "persistence/Settings.h"
+#include "persistence/TextFile.h"
 
 namespace zorvane {
 

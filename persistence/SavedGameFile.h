@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "TextFile.h"
+#include "persistence/TextFile.h"
 
 namespace zorvane {
 

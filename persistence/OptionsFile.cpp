@@ -1,0 +1,179 @@
+#include "persistence/OptionsFile.h"
+
+#include "persistence/ColorText.h"
+#include "persistence/TextHelpers.h"
+
+namespace zorvane {
+
+void OptionsHooks::SetEffectFile(EffectSlot, const std::string&) {}
+void OptionsHooks::StartRowsRead(int) {}
+void OptionsHooks::BufferedRead(bool) {}
+bool OptionsHooks::LoadBackgroundPicture(const std::string&) {
+    return true;
+}
+void OptionsHooks::TransparentRead(bool) {}
+void OptionsHooks::StartMusic() {}
+
+namespace {
+
+struct SoundKey {
+    const char* key;
+    std::string Settings::*file;
+    EffectSlot slot;
+};
+
+constexpr SoundKey kSoundKeys[] = {
+    {"BADSOUND", &Settings::BadSound, EffectSlot::Bad},
+    {"GOODSOUND", &Settings::GoodSound, EffectSlot::Good},
+    {"EXPLODESOUND", &Settings::ExplodeSound, EffectSlot::Explode},
+    {"ROWSOUND", &Settings::RowSound, EffectSlot::Row},
+};
+
+struct SwitchKey {
+    const char* key;
+    bool Settings::*value;
+};
+
+// Switches that only store their value; the ones with a side effect are
+// handled on their own.
+constexpr SwitchKey kSwitchKeys[] = {
+    {"CYCLEMUSIC", &Settings::CycleMusic}, {"PLAYBAD", &Settings::PlayBad},
+    {"PLAYGOOD", &Settings::PlayGood},     {"PLAYEXPLODE", &Settings::PlayExplode},
+    {"PLAYCLICK", &Settings::PlayClick},   {"PLAYMUSIC", &Settings::PlayMusic},
+    {"PAUSEMUSIC", &Settings::PauseMusic}, {"USEGRAPHICSBACK", &Settings::UseGraphicsBack},
+    {"RANDOMMODE", &Settings::RandomMode},
+};
+
+void ApplyOptionsLine(const std::string& line, Settings& settings, OptionsHooks& hooks) {
+    auto [key, value] = SplitAt(line, "=");
+    const std::string upper = UpperText(key);
+
+    if (upper == "NUMROWS") {
+        settings.NumRows = TextToInt(value);
+        settings.NumRowsSetting = settings.NumRows;
+    } else if (upper == "STARTROWS") {
+        settings.StartRows = TextToInt(value);
+        hooks.StartRowsRead(settings.StartRows);
+    } else if (upper == "BOARDCOLOR") {
+        // A colour that reads as nothing leaves the old one in force.
+        if (const auto color = TextToColor(value)) {
+            settings.BoardColor = *color;
+        }
+    } else if (upper == "SHAPE") {
+        settings.Shape = UpperText(value);
+    } else if (upper.starts_with("COLOR")) {
+        // Only the sixth character names the slot, so "Color12" is slot 1.
+        const int slot = upper.size() > 5 ? TextToInt(upper.substr(5, 1)) : 0;
+        if (slot >= 1 && slot <= 6) {
+            settings.Color(slot) = TextToInt(value);
+        }
+    } else if (upper == "MUSICFOLDER") {
+        // The path line follows CycleMusic as read so far.
+        if (settings.CycleMusic) {
+            settings.MusicPath = value;
+        }
+    } else if (upper == "MUSICFILE") {
+        if (!settings.CycleMusic) {
+            settings.MusicPath = value;
+        }
+    } else if (upper == "BUFFERED") {
+        settings.Buffered = TextToBool(value);
+        hooks.BufferedRead(settings.Buffered);
+    } else if (upper == "GRAPHICSBACK") {
+        if (hooks.LoadBackgroundPicture(value)) {
+            settings.GraphicsBack = value;
+            settings.GraphicsBackSet = true;
+        }
+    } else if (upper == "GRAPHICSTYPE") {
+        settings.GraphicsType = TextToInt(value);
+    } else if (upper == "TRANSPARENT") {
+        settings.Transparent = TextToBool(value);
+        hooks.TransparentRead(settings.Transparent);
+    } else {
+        for (const SoundKey& sound : kSoundKeys) {
+            if (upper == sound.key) {
+                settings.*sound.file = value;
+                hooks.SetEffectFile(sound.slot, settings.*sound.file);
+                return;
+            }
+        }
+        for (const SwitchKey& entry : kSwitchKeys) {
+            if (upper == entry.key) {
+                settings.*entry.value = TextToBool(value);
+                return;
+            }
+        }
+        // Unknown keys, from later versions or typos, pass harmlessly.
+    }
+}
+
+}  // namespace
+
+void ApplyOptionsLines(const std::vector<std::string>& lines, Settings& settings,
+                       OptionsHooks& hooks) {
+    for (const std::string& line : lines) {
+        if (line.empty() || line.front() == ';') {
+            continue;
+        }
+        ApplyOptionsLine(line, settings, hooks);
+    }
+    if (settings.PlayMusic && !settings.MusicPath.empty()) {
+        hooks.StartMusic();
+    }
+}
+
+FileResult LoadOptions(const std::string& path, Settings& settings, OptionsHooks& hooks) {
+    std::vector<std::string> lines;
+    FileResult result = ReadTextFile(path, lines);
+    if (result.missing) {
+        // No file yet is the normal first start: the defaults stay in force.
+        result.ok = true;
+        result.reason.clear();
+        return result;
+    }
+    if (result.ok) {
+        ApplyOptionsLines(lines, settings, hooks);
+    }
+    return result;
+}
+
+std::vector<std::string> OptionsLines(const Settings& settings) {
+    std::vector<std::string> lines = {
+        "; Options for Zorvane v. 1.0 b",
+        "NumRows=" + IntToText(settings.NumRowsSetting),
+        "StartRows=" + IntToText(settings.StartRows),
+        "BoardColor=" + ColorToText(settings.BoardColor),
+        "Shape=" + settings.Shape,
+    };
+    for (int slot = 1; slot <= 6; ++slot) {
+        lines.push_back("Color" + IntToText(slot) + "=" + IntToText(settings.Color(slot)));
+    }
+    lines.push_back("BadSound=" + settings.BadSound);
+    lines.push_back("GoodSound=" + settings.GoodSound);
+    lines.push_back("ExplodeSound=" + settings.ExplodeSound);
+    lines.push_back("RowSound=" + settings.RowSound);
+    // CycleMusic goes first: the reader obeys the path line only when it agrees.
+    lines.push_back("CycleMusic=" + BoolToText(settings.CycleMusic));
+    lines.push_back((settings.CycleMusic ? "MusicFolder=" : "MusicFile=") + settings.MusicPath);
+    lines.push_back("PlayBad=" + BoolToText(settings.PlayBad));
+    lines.push_back("PlayGood=" + BoolToText(settings.PlayGood));
+    lines.push_back("PlayExplode=" + BoolToText(settings.PlayExplode));
+    lines.push_back("PlayClick=" + BoolToText(settings.PlayClick));
+    lines.push_back("PlayMusic=" + BoolToText(settings.PlayMusic));
+    lines.push_back("PauseMusic=" + BoolToText(settings.PauseMusic));
+    lines.push_back("Buffered=" + BoolToText(settings.Buffered));
+    lines.push_back("UseGraphicsBack=" + BoolToText(settings.UseGraphicsBack));
+    if (settings.GraphicsBackSet) {
+        lines.push_back("GraphicsBack=" + settings.GraphicsBack);
+    }
+    lines.push_back("GraphicsType=" + IntToText(settings.GraphicsType));
+    lines.push_back("Transparent=" + BoolToText(settings.Transparent));
+    lines.push_back("RandomMode=" + BoolToText(settings.RandomMode));
+    return lines;
+}
+
+FileResult SaveOptions(const std::string& path, const Settings& settings) {
+    return WriteTextFile(path, OptionsLines(settings));
+}
+
+}  // namespace zorvane
