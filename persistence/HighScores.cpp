@@ -54,14 +54,9 @@ std::vector<std::string> HighScoreTable::Lines() const {
 
 FileResult HighScoreTable::LoadScores(const std::string& path) {
     std::vector<std::string> lines;
-    FileResult result = ReadTextFile(path, lines);
-    if (result.missing) {
-        // A first start has no file: the table stays as it is until the first change.
-        result.ok = true;
-        result.reason.clear();
-        return result;
-    }
-    if (result.ok) {
+    // A first start has no file: the table stays as it is until the first change.
+    const FileResult result = ReadTextFileIfPresent(path, lines);
+    if (result.ok && !result.missing) {
         ApplyLines(lines);
     }
     return result;

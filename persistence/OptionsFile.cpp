@@ -124,14 +124,9 @@ void ApplyOptionsLines(const std::vector<std::string>& lines, Settings& settings
 
 FileResult LoadOptions(const std::string& path, Settings& settings, OptionsHooks& hooks) {
     std::vector<std::string> lines;
-    FileResult result = ReadTextFile(path, lines);
-    if (result.missing) {
-        // No file yet is the normal first start: the defaults stay in force.
-        result.ok = true;
-        result.reason.clear();
-        return result;
-    }
-    if (result.ok) {
+    // No file yet is the normal first start: the defaults stay in force.
+    const FileResult result = ReadTextFileIfPresent(path, lines);
+    if (result.ok && !result.missing) {
         ApplyOptionsLines(lines, settings, hooks);
     }
     return result;

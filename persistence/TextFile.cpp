@@ -170,4 +170,13 @@ FileResult WriteTextFile(const std::string& path, const std::vector<std::string>
     return {};
 }
 
+FileResult ReadTextFileIfPresent(const std::string& path, std::vector<std::string>& lines) {
+    FileResult result = ReadTextFile(path, lines);
+    if (result.missing) {
+        result.ok = true;
+        result.reason.clear();
+    }
+    return result;
+}
+
 }  // namespace zorvane

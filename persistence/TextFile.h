@@ -20,6 +20,9 @@ std::vector<std::string> SplitTextLines(std::string_view bytes);
 std::string JoinTextLines(const std::vector<std::string>& lines);
 
 FileResult ReadTextFile(const std::string& path, std::vector<std::string>& lines);
+// The same, but a file that does not exist yet is no failure: ok, with
+// missing set and no lines.
+FileResult ReadTextFileIfPresent(const std::string& path, std::vector<std::string>& lines);
 FileResult WriteTextFile(const std::string& path, const std::vector<std::string>& lines);
 
 }  // namespace zorvane

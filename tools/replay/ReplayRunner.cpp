@@ -50,7 +50,7 @@ class ScriptRunner {
         }
         if (!options.scoresFile.empty()) {
             const FileResult result = scores_.LoadScores(options.scoresFile);
-            if (!result.ok && !result.missing) {
+            if (!result.ok) {
                 host_.ShowMessage("Error", options.scoresFile + ": " + result.reason);
             }
         }
