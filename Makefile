@@ -4,7 +4,7 @@
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test bench format clean
+.PHONY: all deps build run test bench artwork format clean
 
 all: build
 
@@ -31,8 +31,15 @@ bench: deps
 	cmake --build build-bench -j $(JOBS)
 	cd build-bench && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ./bin/zorvane-bench
 
+# Redraws every picture and icon into resources/ (the files are committed;
+# the normal build only packs them).
+artwork: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --build build -j $(JOBS) --target zorvane-artgen
+	QT_QPA_PLATFORM=offscreen ./build/bin/zorvane-artgen resources
+
 format:
-	find app audio components engine help options persistence presentation tools tests bench \
+	find app audio components engine help options persistence presentation resources tools tests bench \
 		\( -name '*.cpp' -o -name '*.h' \) -print0 2>/dev/null | xargs -0 -r clang-format -i
 
 clean:

@@ -1,0 +1,197 @@
+#include "tools/artgen/BombArt.h"
+
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QtMath>
+
+namespace zorvane::art {
+
+namespace {
+
+// The body sits low and left so the fuse and spark fit in the top right.
+constexpr QPointF kBody(18.0, 23.0);
+constexpr qreal kBodyRadius = 14.2;
+constexpr qreal kOutline = 1.6;
+
+struct BodyStyle {
+    QColor fill;
+    QColor shade;  // the crescent on the side away from the light
+    QColor shine;  // the highlight on the side facing it
+};
+
+QPainterPath BodyPath() {
+    QPainterPath path;
+    path.addEllipse(kBody, kBodyRadius, kBodyRadius);
+    return path;
+}
+
+void DrawFuseAndSpark(QPainter& p) {
+    // The fuse cord leaves the cap and curls up to the spark.
+    QPainterPath cord;
+    cord.moveTo(28.2, 11.8);
+    cord.cubicTo(29.6, 8.4, 31.0, 10.0, 32.6, 7.4);
+    QPen under(OutlineColour(), 3.6, Qt::SolidLine, Qt::RoundCap);
+    p.strokePath(cord, under);
+    QPen cordPen(QColor(214, 170, 100), 1.8, Qt::SolidLine, Qt::RoundCap);
+    p.strokePath(cord, cordPen);
+
+    // The spark: a small burst, orange rim, yellow fill, white-hot core.
+    const QPointF c(33.4, 6.6);
+    QPainterPath burst;
+    constexpr int kRays = 8;
+    for (int i = 0; i < 2 * kRays; ++i) {
+        const qreal r = (i % 2 == 0) ? 5.0 : 2.1;
+        const qreal a = qDegreesToRadians(-90.0 + 180.0 / kRays * i + 10.0);
+        const QPointF pt(c.x() + r * qCos(a), c.y() + r * qSin(a));
+        if (i == 0) {
+            burst.moveTo(pt);
+        } else {
+            burst.lineTo(pt);
+        }
+    }
+    burst.closeSubpath();
+    p.fillPath(burst, QColor(255, 222, 40));
+    QPen rim(QColor(235, 100, 0), 0.9);
+    rim.setJoinStyle(Qt::RoundJoin);
+    p.strokePath(burst, rim);
+    QRadialGradient core(c, 2.4);
+    core.setColorAt(0, QColor(255, 255, 255));
+    core.setColorAt(0.6, QColor(255, 255, 200, 220));
+    core.setColorAt(1, QColor(255, 240, 120, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(core);
+    p.drawEllipse(c, 2.4, 2.4);
+}
+
+void DrawFuseCap(QPainter& p) {
+    // A short metal collar where the fuse enters the body, tilted along the
+    // body's radius towards the top right.
+    p.save();
+    p.translate(kBody);
+    p.rotate(45.0);
+    const QRectF cap(-4.0, -kBodyRadius - 3.6, 8.0, 5.6);
+    QLinearGradient metal(cap.left(), 0, cap.right(), 0);
+    metal.setColorAt(0, QColor(70, 70, 78));
+    metal.setColorAt(0.4, QColor(190, 190, 200));
+    metal.setColorAt(1, QColor(60, 60, 68));
+    p.setBrush(metal);
+    p.setPen(QPen(OutlineColour(), kOutline * 0.8));
+    p.drawRoundedRect(cap, 1.0, 1.0);
+    p.restore();
+}
+
+void DrawBody(QPainter& p, const BodyStyle& style) {
+    const QPainterPath body = BodyPath();
+    p.setPen(Qt::NoPen);
+    p.fillPath(body, style.fill);
+
+    // The lit part is a disc offset towards the light; what remains of the
+    // body is the crescent in shade.
+    QPainterPath lit;
+    lit.addEllipse(kBody + QPointF(-2.6, -2.6), kBodyRadius * 0.98, kBodyRadius * 0.98);
+    p.fillPath(body.subtracted(lit), style.shade);
+
+    // The shine: a tilted oval and a small dot, the look of a glossy ball.
+    p.save();
+    p.translate(kBody + QPointF(-5.6, -6.0));
+    p.rotate(-40.0);
+    QRadialGradient shine(QPointF(0, 0), 5.0);
+    shine.setColorAt(0, style.shine);
+    QColor fade = style.shine;
+    fade.setAlpha(0);
+    shine.setColorAt(1, fade);
+    p.setBrush(shine);
+    p.drawEllipse(QPointF(0, 0), 5.0, 3.0);
+    p.restore();
+    p.setBrush(style.shine);
+    p.drawEllipse(kBody + QPointF(-8.6, -1.6), 1.1, 1.1);
+
+    p.strokePath(body, QPen(OutlineColour(), kOutline));
+}
+
+void DrawBomb(QPainter& p, const BodyStyle& style) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    DrawFuseAndSpark(p);
+    DrawFuseCap(p);
+    DrawBody(p, style);
+    p.restore();
+}
+
+QPainterPath Bar(qreal cx, qreal cy, qreal w, qreal h) {
+    QPainterPath path;
+    path.addRoundedRect(QRectF(cx - w / 2, cy - h / 2, w, h), 1.0, 1.0);
+    return path;
+}
+
+QPainterPath Burst(QPointF c, int rays, qreal outer, qreal inner) {
+    QPainterPath path;
+    for (int i = 0; i < 2 * rays; ++i) {
+        const qreal r = (i % 2 == 0) ? outer : inner;
+        const qreal a = qDegreesToRadians(-90.0 + 180.0 / rays * i);
+        const QPointF pt(c.x() + r * qCos(a), c.y() + r * qSin(a));
+        if (i == 0) {
+            path.moveTo(pt);
+        } else {
+            path.lineTo(pt);
+        }
+    }
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath SignPath(int kind) {
+    const qreal x = kBody.x();
+    const qreal y = kBody.y();
+    switch (kind) {
+        case 1:
+            return Bar(x, y, 12.0, 12.0);
+        case 2:
+            return Bar(x, y, 22.0, 6.0);
+        case 3:
+            return Bar(x, y, 6.0, 22.0);
+        case 4:
+            return Bar(x, y, 22.0, 6.0).united(Bar(x, y, 6.0, 22.0));
+        case 5: {
+            // The bar marks this row; the arrow points at the rows above.
+            QPainterPath arrow;
+            arrow.moveTo(x, y - 11.0);
+            arrow.lineTo(x + 6.5, y - 3.5);
+            arrow.lineTo(x + 2.3, y - 3.5);
+            arrow.lineTo(x + 2.3, y + 3.0);
+            arrow.lineTo(x - 2.3, y + 3.0);
+            arrow.lineTo(x - 2.3, y - 3.5);
+            arrow.lineTo(x - 6.5, y - 3.5);
+            arrow.closeSubpath();
+            return Bar(x, y + 6.0, 22.0, 5.0).united(arrow);
+        }
+        default:
+            return Burst(kBody, 8, 11.0, 4.6);
+    }
+}
+
+}  // namespace
+
+void DrawBlackBomb(QPainter& p) {
+    DrawBomb(p, {QColor(34, 34, 40), QColor(0, 0, 0), QColor(255, 255, 255, 200)});
+}
+
+void DrawColourBomb(QPainter& p, const PieceColour& colour) {
+    QColor shade = colour.dark;
+    shade.setAlpha(200);
+    DrawBomb(p, {colour.main, shade, QColor(255, 255, 255, 230)});
+}
+
+void DrawSpecial(QPainter& p, int kind) {
+    DrawBomb(p, {QColor(250, 250, 250), QColor(170, 176, 190), QColor(255, 255, 255, 255)});
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPainterPath sign = SignPath(kind);
+    p.fillPath(sign, QColor(225, 20, 20));
+    QPen edge(QColor(110, 0, 0), 0.9);
+    edge.setJoinStyle(Qt::RoundJoin);
+    p.strokePath(sign, edge);
+    p.restore();
+}
+
+}  // namespace zorvane::art

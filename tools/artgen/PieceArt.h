@@ -1,0 +1,25 @@
+#pragma once
+// The four piece shapes, drawn into a 40 x 40 cell in the painter's current
+// coordinates (the caller scales for @2x, the logo and the icon).
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include "tools/artgen/ArtPalette.h"
+
+namespace zorvane::art {
+
+inline constexpr int kCellSize = 40;
+
+// The shape letters A (circle), B (rounded square), C (diamond), D (star).
+inline constexpr char kShapeLetters[] = {'A', 'B', 'C', 'D'};
+
+// The outline of a shape whose outer size is 2 * radius, centred on centre.
+QPainterPath ShapePath(char shape, QPointF centre, qreal radius);
+
+// A piece filling the cell at (0, 0) .. (40, 40) with a small margin.
+// outlineWidth is in the painter's units; pieces drawn small (the icon) pass
+// a wider one so the outline survives the scaling.
+void DrawPiece(QPainter& p, char shape, const PieceColour& colour, qreal outlineWidth = 1.6);
+
+}  // namespace zorvane::art
