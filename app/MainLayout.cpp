@@ -1,0 +1,171 @@
+// The main window's fixed layout: the board, the strip under it and the
+// status panel, sized for 9, 12 or 16 rows, and the view of the status values.
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/MainUnit1.h"
+#include "presentation/BoardPainter.h"
+
+namespace zorvane {
+
+namespace {
+
+constexpr int kClientWidth = 592;
+constexpr int kBoardWidth = 400;
+constexpr int kStatusWidth = 192;
+
+QFont Arial(int pixels, bool bold = true) {
+    QFont font("Arial");
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, QPoint at,
+                  const QFont& font) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(font);
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+}  // namespace
+
+void TMainBoard::BuildLayout() {
+    auto* client = new QWidget(this);
+    client->setObjectName("Client");
+    client->setAutoFillBackground(true);
+    client->setBackgroundRole(QPalette::Button);
+    setCentralWidget(client);
+
+    Panel1 = new TPaintPanel(client);
+    Panel1->setObjectName("Panel1");
+    Panel1->SetColor(QColor(128, 128, 128));
+    Panel1->SetBevelOuter(TBevelStyle::None);
+    Panel1->SetBevelWidth(0);
+    Panel1->OnPaint = [this](QPainter& painter) { Panel1Paint(painter); };
+    Panel1->installEventFilter(this);
+    Panel1->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    Panel3 = new TPaintPanel(client);
+    Panel3->setObjectName("Panel3");
+    Panel3->SetBevelOuter(TBevelStyle::Raised);
+    Panel3->SetColor(palette().color(QPalette::Button));
+    Panel3->OnPaint = [this](QPainter& painter) {
+        if (game_) {
+            PaintAux(painter, game_->Aux, pictures_);
+        }
+    };
+
+    Panel2 = new QWidget(client);
+    Panel2->setObjectName("Panel2");
+
+    Image1 = new QLabel(Panel2);
+    Image1->setObjectName("Image1");
+    Image1->setGeometry(6, 8, 183, 106);
+    Image1->setPixmap(LoadNamedPicture("LOGO", devicePixelRatioF(), QSize(183, 106)));
+    Image1->setToolTip("Zorvane version 1.0 public beta");
+
+    Panel4 = new TPaintPanel(Panel2);
+    Panel4->setObjectName("Panel4");
+    Panel4->SetBevelOuter(TBevelStyle::Raised);
+    Panel4->SetColor(palette().color(QPalette::Button));
+    Panel4->setGeometry(6, 120, 183, 105);
+    Label1 = MakeLabel(Panel4, "Label1", "Score", {61, 5}, Arial(21));
+
+    Panel5 = new TPaintPanel(Panel4);
+    Panel5->setObjectName("Panel5");
+    Panel5->SetBevelOuter(TBevelStyle::Lowered);
+    Panel5->SetColor(QColor(0, 0, 255));
+    Panel5->setGeometry(16, 32, 152, 31);
+    Panel5->OnPaint = [this](QPainter& painter) {
+        if (game_) {
+            PaintDigits(painter, game_->Status, pictures_);
+        }
+    };
+    Panel5->installEventFilter(this);
+
+    LevelLabel = MakeLabel(Panel4, "LevelLabel", "Level: 1", {53, 72}, Arial(21));
+
+    Bonus = MakeLabel(Panel2, "Bonus", "Bonus: 0", {32, 229}, Arial(21));
+    QPalette red = Bonus->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    Bonus->setPalette(red);
+
+    BtnPause = new QPushButton("Pause", Panel2);
+    BtnPause->setObjectName("BtnPause");
+    BtnPause->setGeometry(58, 254, 75, 25);
+    BtnPause->setFocusPolicy(Qt::NoFocus);
+    connect(BtnPause, &QPushButton::clicked, this, [this] { BtnPauseClick(); });
+
+    LblRows = MakeLabel(Panel2, "LblRows", "Percent of level completed: 0", {9, 284}, Arial(12));
+    PBRows = new QProgressBar(Panel2);
+    PBRows->setObjectName("PBRows");
+    PBRows->setGeometry(21, 304, 150, 16);
+    PBRows->setRange(0, 100);
+    PBRows->setValue(0);
+    PBRows->setTextVisible(false);
+    LblRowsDone = MakeLabel(Panel2, "LblRowsDone", "Rows Done: 0", {53, 325}, Arial(12));
+
+    // The window keeps exactly the size of its contents: no resizing.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    SizeForRows(9);
+}
+
+void TMainBoard::SizeForRows(int rows) {
+    const int boardHeight = kCellPixels * rows;
+    const int clientHeight = boardHeight + 45;
+    Panel1->setGeometry(0, 0, kBoardWidth, boardHeight);
+    Panel3->setGeometry(0, boardHeight + 1, kBoardWidth, 44);
+    Panel2->setGeometry(kClientWidth - kStatusWidth, 0, kStatusWidth, clientHeight);
+    centralWidget()->setFixedSize(kClientWidth, clientHeight);
+    adjustSize();
+}
+
+void TMainBoard::StretchBoard(int rows) {
+    if (rows != 12 && rows != 16) {
+        return;
+    }
+    SizeForRows(rows);
+    // Centre vertically on the screen for the taller window.
+    if (const QScreen* screen = this->screen()) {
+        const int height = frameGeometry().height();
+        move(x(), screen->geometry().height() / 2 - height / 2);
+    }
+}
+
+QLabel* TMainBoard::StatusLabel(const QString& name) const {
+    return findChild<QLabel*>(name);
+}
+
+void TMainBoard::StateChanged() {
+    if (!game_) {
+        return;
+    }
+    const StatusPanel& status = game_->Status;
+    auto show = [](QLabel* label, const std::string& text) {
+        const QString caption = QString::fromStdString(text);
+        if (label->text() != caption) {
+            label->setText(caption);
+            label->adjustSize();
+        }
+    };
+    show(LevelLabel, status.LevelLabel);
+    show(Bonus, status.Bonus);
+    show(LblRows, status.LblRows);
+    show(LblRowsDone, status.LblRowsDone);
+    PBRows->setValue(status.PBRows);
+    BtnPause->setText(QString::fromStdString(status.BtnPause));
+    Panel1->update();
+    Panel3->update();
+    Panel5->update();
+}
+
+}  // namespace zorvane

@@ -1,0 +1,139 @@
+// The main menu, the board's context menu and the commands behind them.
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "app/MainUnit1.h"
+#include "persistence/Scores1.h"
+
+namespace zorvane {
+
+void TMainBoard::BuildMenus() {
+    auto item = [this](QMenu* menu, const QString& caption, const QKeySequence& shortcut,
+                       auto handler) {
+        QAction* action = menu->addAction(caption);
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+
+    QMenu* game = menuBar()->addMenu("&Game");
+    item(game, "&New Game", QKeySequence("Ctrl+N"), [this] { NewSubMenuClick(); });
+    game->addSeparator();
+    item(game, "&Undo", QKeySequence("Ctrl+Z"), [this] { UndoSubMenuClick(); });
+    game->addSeparator();
+    item(game, "&Save Game", QKeySequence("Ctrl+S"), [this] { SaveSubMenuClick(); });
+    item(game, "&Open Game", QKeySequence("Ctrl+O"), [this] { LoadSubMenuClick(); });
+    game->addSeparator();
+    item(game, "&High Scores", QKeySequence("Ctrl+H"), [this] { HighSubMenuClick(); });
+    game->addSeparator();
+    item(game, "E&xit", QKeySequence(), [this] { ExitSubMenuClick(); });
+
+    QMenu* options = menuBar()->addMenu("&Options");
+    QMenu* startRows = options->addMenu("&Start Rows");
+    for (int rows = 1; rows <= 5; ++rows) {
+        QAction* action = item(startRows, "&" + QString::number(rows), QKeySequence(),
+                               [this, rows] { StartRowsClick(rows); });
+        action->setCheckable(true);
+        action->setChecked(rows == 3);
+        startRowsItems_[rows - 1] = action;
+    }
+    options->addSeparator();
+    item(options, "&Pause", QKeySequence("Ctrl+P"), [this] { BtnPauseClick(); });
+    options->addSeparator();
+    // The options dialog and help arrive with their own windows.
+    item(options, "&Edit Options", QKeySequence("Ctrl+E"), [] {})->setEnabled(false);
+    item(options, "S&ave Options", QKeySequence(), [this] { SaveOptions1Click(); });
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    item(help, "&Zorvane Help", QKeySequence("F1"), [] {})->setEnabled(false);
+    item(help, "&About", QKeySequence("Ctrl+A"), [] {})->setEnabled(false);
+
+    PopupMenu1 = new QMenu(this);
+    item(PopupMenu1, "Pause", QKeySequence(), [this] { BtnPauseClick(); });
+    PopupMenu1->addSeparator();
+    item(PopupMenu1, "New Game", QKeySequence(), [this] { NewSubMenuClick(); });
+    item(PopupMenu1, "Undo", QKeySequence(), [this] { UndoSubMenuClick(); });
+    PopupMenu1->addSeparator();
+    item(PopupMenu1, "Edit Options", QKeySequence(), [] {})->setEnabled(false);
+    item(PopupMenu1, "Help", QKeySequence(), [] {})->setEnabled(false);
+    connect(Panel1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& at) { PopupMenu1->popup(Panel1->mapToGlobal(at)); });
+}
+
+void TMainBoard::NewSubMenuClick() {
+    if (!Busy()) {
+        game_->NewSubMenuClick();
+    }
+}
+
+void TMainBoard::UndoSubMenuClick() {
+    if (game_) {
+        game_->UndoSubMenuClick();
+    }
+}
+
+void TMainBoard::BtnPauseClick() {
+    if (game_) {
+        game_->BtnPauseClick();
+    }
+}
+
+void TMainBoard::SaveSubMenuClick() {
+    if (Busy()) {
+        return;
+    }
+    game_->StopClockForDialog();
+    const QString path = dialogs_->SaveGameFileName(this, QString::fromStdString(programFolder_));
+    if (path.isEmpty()) {
+        game_->ResumeClockAfterDialog();
+        return;
+    }
+    game_->SaveGameTo(path.toStdString());
+}
+
+void TMainBoard::LoadSubMenuClick() {
+    if (Busy()) {
+        return;
+    }
+    game_->StopClockForDialog();
+    const bool sure = dialogs_->Question(this, "Confirm",
+                                         "Are you sure you want to load an old game?\n"
+                                         "The game in progress will be ended. Continue?");
+    const QString path =
+        sure ? dialogs_->OpenGameFileName(this, QString::fromStdString(programFolder_)) : QString();
+    if (path.isEmpty()) {
+        game_->ResumeClockAfterDialog();
+        return;
+    }
+    game_->LoadGameFrom(path.toStdString());
+}
+
+void TMainBoard::HighSubMenuClick() {
+    if (Busy()) {
+        return;
+    }
+    game_->StopClockForDialog();
+    dialogs_->RunModal(*FrmScores);
+    game_->ResumeClockAfterDialog();
+}
+
+void TMainBoard::ExitSubMenuClick() {
+    close();
+}
+
+void TMainBoard::SaveOptions1Click() {
+    const std::string path = programFolder_ + "Options.txt";
+    const FileResult result = SaveOptions(path, settings_);
+    if (!result.ok) {
+        ReportFileError(path, result);
+    }
+}
+
+void TMainBoard::StartRowsClick(int rows) {
+    settings_.StartRows = rows;
+    StartRowsRead(rows);
+}
+
+}  // namespace zorvane

@@ -1,0 +1,242 @@
+// The main window's life: creation, the start-up on first activation, and
+// the engine's host services.
+
+#include "app/MainUnit1.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QEvent>
+#include <QLocale>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+
+#include "persistence/Name1.h"
+#include "persistence/Scores1.h"
+#include "presentation/BoardPainter.h"
+#include "presentation/ColorValues.h"
+
+namespace zorvane {
+
+namespace {
+
+QString ForDisplay(const std::string& text) {
+    // Messages break their lines with a lone carriage return.
+    return QString::fromStdString(text).replace('\r', '\n');
+}
+
+}  // namespace
+
+TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::string programFolder)
+    : dialogs_(std::move(dialogs)),
+      programFolder_(std::move(programFolder)),
+      settings_(DefaultSettings(programFolder_)),
+      random_(ClockSeed()),
+      DXTimer1(this) {
+    setWindowTitle("Zorvane v. 1.0 b");
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    QFont font;
+    font.setFamilies({"MS Sans Serif", "Liberation Sans", "Arial"});
+    font.setPixelSize(11);
+    setFont(font);
+
+    // The game clock: 600 ms, ticking only while the program is active.
+    DXTimer1.SetActiveOnly(true);
+    DXTimer1.SetInterval(600);
+    DXTimer1.OnTimer = [this](int lagCount) {
+        if (game_) {
+            game_->DXTimer1Timer(lagCount);
+        }
+    };
+    DXTimer1.Loaded();
+
+    BuildLayout();
+    BuildMenus();
+    FrmScores = new TFrmScores(scores_, this);
+    FrmScores->SaveTable = [this] {
+        const std::string path = programFolder_ + "Scores.txt";
+        const FileResult result = scores_.SaveScores(path);
+        if (!result.ok) {
+            ReportFileError(path, result);
+        }
+    };
+    FrmName = new TFrmName(this);
+}
+
+TMainBoard::~TMainBoard() {
+    DXTimer1.OnTimer = nullptr;
+}
+
+bool TMainBoard::event(QEvent* event) {
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::WindowActivate) {
+        FormActivate();
+    } else if (event->type() == QEvent::Show && !startUpDone_) {
+        CentreOnScreen();
+        QTimer::singleShot(0, this, [this] { FormActivate(); });
+    }
+    return handled;
+}
+
+void TMainBoard::FormActivate() {
+    if (startUpDone_) {
+        return;
+    }
+    startUpDone_ = true;
+    InitialLoad();
+}
+
+void TMainBoard::InitialLoad() {
+    Panel1->SetBuffered(true);
+    DXTimer1.SetEnabled(false);
+    random_.Seed(ClockSeed());
+    settings_ = DefaultSettings(programFolder_);
+
+    const std::string optionsPath = programFolder_ + "Options.txt";
+    const FileResult options = LoadOptions(optionsPath, settings_, *this);
+    if (!options.ok) {
+        ReportFileError(optionsPath, options);
+    }
+    pictures_.Load(settings_, devicePixelRatioF());
+
+    const std::string scoresPath = programFolder_ + "Scores.txt";
+    scores_.Clear(TodayText());
+    const FileResult scores = scores_.LoadScores(scoresPath);
+    if (!scores.ok) {
+        ReportFileError(scoresPath, scores);
+    }
+
+    game_.emplace(settings_, *this, random_, scores_);
+    game_->ScoresPath = scoresPath;
+    StretchBoard(game_->NumRows());
+    game_->StartUp();
+    StateChanged();
+}
+
+void TMainBoard::CentreOnScreen() {
+    if (const QScreen* screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+bool TMainBoard::Busy() const {
+    return !game_ || !game_->EngineIdle;
+}
+
+void TMainBoard::ReportFileError(const std::string& path, const FileResult& result) {
+    ShowMessage("Error", path + ": " + result.reason);
+}
+
+// GameHost.
+
+void TMainBoard::SetClockEnabled(bool enabled) {
+    DXTimer1.SetEnabled(enabled);
+}
+bool TMainBoard::ClockEnabled() const {
+    return DXTimer1.Enabled();
+}
+void TMainBoard::SetClockInterval(int milliseconds) {
+    DXTimer1.SetInterval(milliseconds);
+}
+
+void TMainBoard::ProcessMessages() {
+    StateChanged();
+    QApplication::processEvents();
+}
+
+void TMainBoard::PlayEffect(Effect) {}
+
+void TMainBoard::ShowMessage(const std::string& caption, const std::string& text) {
+    StateChanged();
+    dialogs_->Message(this, QString::fromStdString(caption), ForDisplay(text));
+}
+
+bool TMainBoard::AskYesNo(const std::string& caption, const std::string& text) {
+    StateChanged();
+    return dialogs_->Question(this, QString::fromStdString(caption), ForDisplay(text));
+}
+
+std::string TMainBoard::AskHighScoreName() {
+    dialogs_->RunModal(*FrmName);
+    return FrmName->Name().toStdString();
+}
+
+void TMainBoard::ShowHighScores() {
+    dialogs_->RunModal(*FrmScores);
+}
+
+std::string TMainBoard::TodayText() {
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+}
+
+void TMainBoard::CloseMainWindow() {
+    close();
+}
+
+// OptionsHooks.
+
+void TMainBoard::StartRowsRead(int startRows) {
+    for (int rows = 1; rows <= 5; ++rows) {
+        startRowsItems_[rows - 1]->setChecked(rows == startRows);
+    }
+}
+
+void TMainBoard::BufferedRead(bool buffered) {
+    Panel1->SetBuffered(buffered);
+}
+
+bool TMainBoard::LoadBackgroundPicture(const std::string& file) {
+    QString error;
+    if (!background_.Load(QString::fromStdString(file), error)) {
+        ShowMessage("Error", file + ": " + error.toStdString());
+        return false;
+    }
+    return true;
+}
+
+void TMainBoard::TransparentRead(bool transparent) {
+    background_.SetTransparent(transparent);
+}
+
+// Painting and clicks.
+
+void TMainBoard::Panel1Paint(QPainter& painter) {
+    PaintBackground(painter, Panel1->size(), ToQColor(settings_.BoardColor), background_,
+                    settings_.UseGraphicsBack, settings_.GraphicsType);
+    if (game_) {
+        PaintCells(painter, game_->Board, game_->NumRows(), pictures_);
+    }
+}
+
+bool TMainBoard::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress && game_) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (watched == Panel1 && mouse->button() == Qt::LeftButton) {
+            int row = 0;
+            int col = 0;
+            if (CellAt(mouse->position().toPoint(), game_->NumRows(), row, col)) {
+                game_->Num1Click({true, row * 10 + col});
+            }
+            return true;
+        }
+        if (watched == Panel5 && mouse->button() == Qt::LeftButton) {
+            // The lowest digit shares the board's click handler; it is no move.
+            if (QRect(124, 2, 16, 27).contains(mouse->position().toPoint())) {
+                game_->Num1Click({false, 99});
+            }
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainBoard::RefreshBoard() {
+    pictures_.RefreshColours(settings_);
+    StateChanged();
+}
+
+}  // namespace zorvane

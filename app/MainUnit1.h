@@ -1,0 +1,138 @@
+#pragma once
+// The main window: the board, the preview strip, the status panel, the game
+// clock and the menus. It is the engine's host and the options reader's.
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "app/DialogService.h"
+#include "components/DXTimer.h"
+#include "components/PaintPanel.h"
+#include "engine/Game.h"
+#include "persistence/HighScores.h"
+#include "persistence/OptionsFile.h"
+#include "persistence/Settings.h"
+#include "presentation/Background.h"
+#include "presentation/PictureTables.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+
+namespace zorvane {
+
+class TFrmName;
+class TFrmScores;
+
+class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
+    Q_OBJECT
+  public:
+    // `programFolder` (ending with "/") holds Options.txt and Scores.txt.
+    explicit TMainBoard(std::unique_ptr<DialogService> dialogs, std::string programFolder);
+    ~TMainBoard() override;
+
+    // Runs the start-up once, on the first activation (or the first showing,
+    // where a window system never activates the window).
+    void FormActivate();
+    bool StartedUp() const { return game_.has_value(); }
+    // Sizes the window for 12 or 16 rows; nothing for any other value.
+    void StretchBoard(int rows);
+
+    // The commands of the menus, the context menu and the pause button.
+    void NewSubMenuClick();
+    void UndoSubMenuClick();
+    void SaveSubMenuClick();
+    void LoadSubMenuClick();
+    void HighSubMenuClick();
+    void ExitSubMenuClick();
+    void BtnPauseClick();
+    void SaveOptions1Click();
+    void StartRowsClick(int rows);  // the Start Rows items "&1" .. "&5"
+    void RefreshBoard();
+
+    // What the tests and the painting read.
+    Game* CurrentGame() { return game_ ? &*game_ : nullptr; }
+    Settings& GameSettings() { return settings_; }
+    HighScoreTable& Scores() { return scores_; }
+    TDXTimer& Clock() { return DXTimer1; }
+    TPaintPanel* BoardPanel() const { return Panel1; }
+    TPaintPanel* StripPanel() const { return Panel3; }
+    QMenu* ContextMenu() const { return PopupMenu1; }
+    QAction* StartRowsItem(int rows) const { return startRowsItems_.at(rows - 1); }
+    QPushButton* PauseButton() const { return BtnPause; }
+    QLabel* StatusLabel(const QString& name) const;
+    QProgressBar* ProgressBar() const { return PBRows; }
+    TFrmScores& ScoresWindow() const { return *FrmScores; }
+    TFrmName& NameWindow() const { return *FrmName; }
+    BackgroundPicture& Background() { return background_; }
+
+    // GameHost.
+    void SetClockEnabled(bool enabled) override;
+    bool ClockEnabled() const override;
+    void SetClockInterval(int milliseconds) override;
+    void ProcessMessages() override;
+    void PlayEffect(Effect effect) override;
+    void ShowMessage(const std::string& caption, const std::string& text) override;
+    bool AskYesNo(const std::string& caption, const std::string& text) override;
+    std::string AskHighScoreName() override;
+    void ShowHighScores() override;
+    std::string TodayText() override;
+    void CloseMainWindow() override;
+    void StateChanged() override;
+
+    // OptionsHooks: what reading the options does to the windows.
+    void StartRowsRead(int startRows) override;
+    void BufferedRead(bool buffered) override;
+    bool LoadBackgroundPicture(const std::string& file) override;
+    void TransparentRead(bool transparent) override;
+
+  protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildLayout();
+    void BuildMenus();
+    void InitialLoad();
+    void Panel1Paint(QPainter& painter);
+    void SizeForRows(int rows);
+    void CentreOnScreen();
+    void ReportFileError(const std::string& path, const FileResult& result);
+    // Menu commands wait while a move or tick lets pending events run.
+    bool Busy() const;
+
+    std::unique_ptr<DialogService> dialogs_;
+    std::string programFolder_;
+    Settings settings_;
+    RandomSource random_;
+    HighScoreTable scores_;
+    std::optional<Game> game_;
+    PictureTables pictures_;
+    BackgroundPicture background_;
+    TDXTimer DXTimer1;
+    bool startUpDone_ = false;
+
+    TPaintPanel* Panel1 = nullptr;
+    TPaintPanel* Panel3 = nullptr;
+    QWidget* Panel2 = nullptr;
+    QLabel* Image1 = nullptr;
+    TPaintPanel* Panel4 = nullptr;
+    QLabel* Label1 = nullptr;
+    TPaintPanel* Panel5 = nullptr;
+    QLabel* LevelLabel = nullptr;
+    QLabel* Bonus = nullptr;
+    QPushButton* BtnPause = nullptr;
+    QLabel* LblRows = nullptr;
+    QProgressBar* PBRows = nullptr;
+    QLabel* LblRowsDone = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    std::array<QAction*, 5> startRowsItems_{};
+    TFrmScores* FrmScores = nullptr;
+    TFrmName* FrmName = nullptr;
+};
+
+}  // namespace zorvane

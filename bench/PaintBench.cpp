@@ -1,0 +1,112 @@
+// The cost of drawing the board, and of a running game that waits between
+// ticks: the board must paint in well under a frame, and an idle game must
+// leave the processor alone.
+
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QImage>
+#include <QPainter>
+#include <QTimer>
+
+#include "app/MainUnit1.h"
+#include "presentation/Background.h"
+#include "presentation/BoardPainter.h"
+#include "presentation/PictureTables.h"
+#include "resources/Resources.h"
+
+namespace zorvane::bench {
+namespace {
+
+QApplication& App() {
+    static int argc = 1;
+    static char name[] = "zorvane-bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    static const bool resources = [] {
+        InitResources();
+        return true;
+    }();
+    (void)resources;
+    return app;
+}
+
+// A 100 x 100 picture with a white key colour, so transparency has work to do.
+QImage TilePicture() {
+    QImage tile(100, 100, QImage::Format_RGB32);
+    tile.fill(Qt::white);
+    QPainter p(&tile);
+    p.setBrush(QColor(40, 90, 160));
+    p.drawEllipse(10, 10, 80, 80);
+    return tile;
+}
+
+void BM_PaintFullBoard16RowsTiledTransparent(benchmark::State& state) {
+    App();
+    Settings settings;
+    settings.NumRows = 16;
+    PictureTables pictures;
+    pictures.Load(settings, 1.0);
+    BackgroundPicture background;
+    background.SetImage(TilePicture());
+    background.SetTransparent(true);
+    CellGrid board{};
+    for (int col = 0; col < kColumns; ++col) {
+        for (int row = 0; row < kMaxRows; ++row) {
+            board[col][row] = (col + row) % 9 == 0 ? MakeBomb(row % 7) : MakePiece(1 + row % 6);
+        }
+    }
+    QImage target(400, 640, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        QPainter painter(&target);
+        PaintBackground(painter, target.size(), QColor(128, 128, 128), background, true, kTiled);
+        PaintCells(painter, board, 16, pictures);
+        painter.end();
+        benchmark::DoNotOptimize(target.constBits());
+    }
+}
+BENCHMARK(BM_PaintFullBoard16RowsTiledTransparent)->Unit(benchmark::kMicrosecond);
+
+class SilentDialogs : public DialogService {
+  public:
+    void Message(QWidget*, const QString&, const QString&) override {}
+    bool Question(QWidget*, const QString&, const QString&) override { return true; }
+    QString SaveGameFileName(QWidget*, const QString&) override { return {}; }
+    QString OpenGameFileName(QWidget*, const QString&) override { return {}; }
+    int RunModal(QDialog&) override { return 0; }
+};
+
+double CpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// Ten seconds of a running game on level 1, measured as the share of one
+// core the process used.
+void BM_RunningGameCpuOver10s(benchmark::State& state) {
+    App();
+    for (auto _ : state) {
+        TMainBoard board(std::make_unique<SilentDialogs>(), "/nonexistent-zorvane-bench/");
+        board.show();
+        board.FormActivate();
+        board.BtnPauseClick();
+        const double cpuBefore = CpuSeconds();
+        QElapsedTimer wall;
+        wall.start();
+        QEventLoop loop;
+        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+        loop.exec();
+        const double cpu = CpuSeconds() - cpuBefore;
+        state.counters["cpu_percent"] = 100.0 * cpu / (wall.elapsed() / 1000.0);
+        state.counters["rows_pushed"] = board.CurrentGame()->RowsDone;
+    }
+}
+BENCHMARK(BM_RunningGameCpuOver10s)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace zorvane::bench

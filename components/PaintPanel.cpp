@@ -1,0 +1,176 @@
+#include "components/PaintPanel.h"
+
+#include <QPaintEngine>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QResizeEvent>
+#include <algorithm>
+
+namespace zorvane {
+
+TPaintPanel::TPaintPanel(QWidget* parent)
+    : QWidget(parent), color_(palette().color(QPalette::Window)) {
+    // Every pixel is ours: spare Qt the background fill underneath.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    ResizeBackBuffer();
+}
+
+void TPaintPanel::SetColor(const QColor& color) {
+    if (color == color_) {
+        return;
+    }
+    color_ = color;
+    backBuffer_.fill(color_);
+    update();
+}
+
+void TPaintPanel::SetBevelWidth(int width) {
+    width = std::max(width, 0);
+    if (width == bevelWidth_) {
+        return;
+    }
+    bevelWidth_ = width;
+    ResizeBackBuffer();
+    update();
+}
+
+void TPaintPanel::SetBorderWidth(int width) {
+    width = std::max(width, 0);
+    if (width == borderWidth_) {
+        return;
+    }
+    borderWidth_ = width;
+    ResizeBackBuffer();
+    update();
+}
+
+void TPaintPanel::SetBevelOuter(TBevelStyle style) {
+    bevelOuter_ = style;
+    update();
+}
+
+void TPaintPanel::SetBevelInner(TBevelStyle style) {
+    bevelInner_ = style;
+    update();
+}
+
+int TPaintPanel::ClientWidth() const {
+    return std::max(width() - Reserved(), 0);
+}
+
+int TPaintPanel::ClientHeight() const {
+    return std::max(height() - Reserved(), 0);
+}
+
+void TPaintPanel::SetClientWidth(int width) {
+    resize(std::max(width, 0) + Reserved(), height());
+}
+
+void TPaintPanel::SetClientHeight(int height) {
+    resize(width(), std::max(height, 0) + Reserved());
+}
+
+QPixmap& TPaintPanel::BackBuffer() {
+    // A hidden widget gets its resize events only when shown.
+    ResizeBackBuffer();
+    return backBuffer_;
+}
+
+void TPaintPanel::SetBuffered(bool buffered) {
+    buffered_ = buffered;
+    if (!buffered_) {
+        composeBuffer_ = QPixmap();
+    }
+}
+
+void TPaintPanel::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    if (!buffered_) {
+        PaintAll(painter);
+        return;
+    }
+    // Sized in the target's device pixels (the screen's, or a grab's), so a
+    // high-density target gets a sharp copy.
+    const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (composeBuffer_.size() != pixels || composeBuffer_.devicePixelRatio() != ratio) {
+        composeBuffer_ = QPixmap(pixels);
+        composeBuffer_.setDevicePixelRatio(ratio);
+    }
+    {
+        QPainter offscreen(&composeBuffer_);
+        offscreen.setClipRegion(event->region());
+        PaintAll(offscreen);
+    }
+    painter.setClipRegion(event->region());
+    painter.drawPixmap(0, 0, composeBuffer_);
+}
+
+void TPaintPanel::resizeEvent(QResizeEvent* event) {
+    ResizeBackBuffer();
+    QWidget::resizeEvent(event);
+}
+
+void TPaintPanel::PaintAll(QPainter& painter) {
+    ResizeBackBuffer();
+    painter.save();
+    const QRect whole = rect();
+    painter.fillRect(whole, color_);
+    DrawBevel(painter, whole, bevelOuter_);
+    const int inner = bevelWidth_ + borderWidth_;
+    DrawBevel(painter, whole.adjusted(inner, inner, -inner, -inner), bevelInner_);
+    if (!backBuffer_.isNull()) {
+        painter.drawPixmap(ContentInset(), ContentInset(), backBuffer_);
+    }
+    painter.restore();
+
+    // A copy, so that the handler may replace itself.
+    if (auto handler = OnPaint) {
+        handler(painter);
+    }
+}
+
+// Rings from the outside in: light along the top and left, dark along the
+// bottom and right (swapped when lowered); the dark edges own the corners
+// at the top right and bottom left.
+void TPaintPanel::DrawBevel(QPainter& painter, QRect rect, TBevelStyle style) const {
+    if (style == TBevelStyle::None) {
+        return;
+    }
+    QColor topLeft = palette().color(QPalette::Light);
+    QColor bottomRight = palette().color(QPalette::Dark);
+    if (style == TBevelStyle::Lowered) {
+        std::swap(topLeft, bottomRight);
+    }
+    for (int ring = 0; ring < bevelWidth_ && rect.width() > 0 && rect.height() > 0; ++ring) {
+        const int x0 = rect.left();
+        const int y0 = rect.top();
+        const int w = rect.width();
+        const int h = rect.height();
+        painter.fillRect(x0, y0, w - 1, 1, topLeft);
+        painter.fillRect(x0, y0, 1, h - 1, topLeft);
+        painter.fillRect(x0 + w - 1, y0, 1, h, bottomRight);
+        painter.fillRect(x0, y0 + h - 1, w, 1, bottomRight);
+        rect.adjust(1, 1, -1, -1);
+    }
+}
+
+void TPaintPanel::ResizeBackBuffer() {
+    const QSize client(ClientWidth(), ClientHeight());
+    if (backBuffer_.size() == client) {
+        return;
+    }
+    QPixmap resized(client);
+    if (resized.isNull()) {
+        backBuffer_ = QPixmap();
+        return;
+    }
+    resized.fill(color_);
+    if (!backBuffer_.isNull()) {
+        QPainter painter(&resized);
+        painter.drawPixmap(0, 0, backBuffer_);
+    }
+    backBuffer_ = std::move(resized);
+}
+
+}  // namespace zorvane

@@ -1,0 +1,71 @@
+#include "persistence/Name1.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScreen>
+
+namespace zorvane {
+
+namespace {
+
+constexpr Qt::WindowFlags kFrame =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
+void CentreOnScreen(QWidget* window) {
+    const QScreen* screen = window->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+}  // namespace
+
+TFrmName::TFrmName(QWidget* parent) : QDialog(parent, kFrame) {
+    setWindowTitle(QStringLiteral("Enter Name"));
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(13);
+    setFont(font);
+    setFixedSize(290, 95);
+
+    auto* prompt =
+        new QLabel(QStringLiteral("You got a high score! Please enter your name:"), this);
+    prompt->setGeometry(8, 8, 274, 16);
+
+    EdtName = new QLineEdit(this);
+    EdtName->setObjectName(QStringLiteral("EdtName"));
+    EdtName->setGeometry(8, 28, 273, 21);
+    // The name is the last field of its line in the scores file, so "|" is
+    // fine, but a line break or an end-of-file mark would break the file.
+    static const QRegularExpression kAllowed(QStringLiteral("[^\\r\\n\\x{1a}]*"));
+    EdtName->setValidator(new QRegularExpressionValidator(kAllowed, EdtName));
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("BtnOK"));
+    ok->setGeometry((290 - 75) / 2, 60, 75, 25);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QString TFrmName::AskName() {
+    exec();
+    return EdtName->text();
+}
+
+QString TFrmName::Name() const {
+    return EdtName->text();
+}
+
+void TFrmName::showEvent(QShowEvent* event) {
+    // The last name is offered again; typing replaces it.
+    EdtName->selectAll();
+    EdtName->setFocus();
+    CentreOnScreen(this);
+    QDialog::showEvent(event);
+}
+
+}  // namespace zorvane

@@ -1,0 +1,123 @@
+#pragma once
+// A main window in a temporary program folder, with every modal window
+// answered from a script and recorded.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+
+#include "app/MainUnit1.h"
+#include "persistence/Name1.h"
+#include "resources/Resources.h"
+#include "tools/replay/CellText.h"
+
+namespace zorvane::test {
+
+class ScriptedDialogs : public DialogService {
+  public:
+    void Message(QWidget*, const QString& caption, const QString& text) override {
+        log.push_back("message: " + caption + ": " + text);
+    }
+    bool Question(QWidget*, const QString& caption, const QString& text) override {
+        log.push_back("question: " + caption + ": " + text);
+        const bool answer = answers.empty() || answers.front();
+        if (!answers.empty()) {
+            answers.pop_front();
+        }
+        return answer;
+    }
+    QString SaveGameFileName(QWidget*, const QString& folder) override {
+        log.push_back("save dialog in " + folder);
+        return NextFile();
+    }
+    QString OpenGameFileName(QWidget*, const QString& folder) override {
+        log.push_back("open dialog in " + folder);
+        return NextFile();
+    }
+    int RunModal(QDialog& dialog) override {
+        log.push_back("window: " + dialog.windowTitle());
+        if (duringModal) {
+            duringModal(dialog);
+        }
+        if (auto* name = qobject_cast<TFrmName*>(&dialog); name && !typedName.isEmpty()) {
+            name->findChild<QLineEdit*>("EdtName")->setText(typedName);
+        }
+        return QDialog::Accepted;
+    }
+
+    QString NextFile() {
+        if (files.empty()) {
+            return {};
+        }
+        const QString file = files.front();
+        files.pop_front();
+        return file;
+    }
+
+    QStringList log;
+    std::deque<bool> answers;
+    std::deque<QString> files;
+    QString typedName;
+    std::function<void(QDialog&)> duringModal;
+};
+
+class AppTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { InitResources(); }
+
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder = std::filesystem::temp_directory_path() /
+                 (std::string("zorvane-app-") + info->test_suite_name() + "-" + info->name());
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+    }
+    void TearDown() override {
+        board.reset();
+        std::filesystem::remove_all(folder);
+    }
+
+    void WriteFile(const std::string& name, const std::string& text) {
+        std::ofstream(folder / name, std::ios::binary) << text;
+    }
+    std::string ProgramFolder() const { return folder.string() + "/"; }
+
+    // Creates the window and runs its start-up, as the first activation does.
+    TMainBoard& Start() {
+        auto scripted = std::make_unique<ScriptedDialogs>();
+        dialogs = scripted.get();
+        board = std::make_unique<TMainBoard>(std::move(scripted), ProgramFolder());
+        board->show();
+        board->FormActivate();
+        return *board;
+    }
+    Game& game() { return *board->CurrentGame(); }
+
+    // Rows of 10 cell characters, top row first; clears the rest of the board.
+    void SetBoard(const std::vector<std::string>& rows) {
+        game().Board = CellGrid{};
+        const int n = static_cast<int>(rows.size());
+        for (int i = 0; i < n; ++i) {
+            for (int col = 0; col < kColumns; ++col) {
+                game().Board[col][n - 1 - i] = *CellFromChar(rows[i][col]);
+            }
+        }
+    }
+    std::string BottomRow() {
+        std::string text;
+        for (int col = 0; col < kColumns; ++col) {
+            text += CharFromCell(game().Board[col][0]);
+        }
+        return text;
+    }
+
+    std::filesystem::path folder;
+    std::unique_ptr<TMainBoard> board;
+    ScriptedDialogs* dialogs = nullptr;
+};
+
+}  // namespace zorvane::test

@@ -1,0 +1,133 @@
+// The main window: its layout for each board height, the start-up, the view
+// of the status values, and clicks on the board.
+
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTest>
+
+#include "AppFixture.h"
+
+namespace zorvane::test {
+namespace {
+
+using MainWindow = AppTest;
+
+TEST_F(MainWindow, LayoutForEachBoardHeight) {
+    for (auto [rows, height] : {std::pair{9, 405}, {12, 525}, {16, 685}}) {
+        WriteFile("Options.txt", "NumRows=" + std::to_string(rows) + "\r\n");
+        TMainBoard& b = Start();
+        EXPECT_EQ(b.centralWidget()->size(), QSize(592, height)) << rows;
+        EXPECT_EQ(b.BoardPanel()->geometry(), QRect(0, 0, 400, 40 * rows));
+        EXPECT_EQ(b.StripPanel()->geometry(), QRect(0, 40 * rows + 1, 400, 44));
+        const QWidget* status = b.findChild<QWidget*>("Panel2");
+        EXPECT_EQ(status->geometry(), QRect(400, 0, 192, height));
+        // Fixed size, no maximise button.
+        EXPECT_EQ(b.minimumSize(), b.maximumSize());
+        EXPECT_FALSE(b.windowFlags() & Qt::WindowMaximizeButtonHint);
+        board.reset();
+    }
+}
+
+TEST_F(MainWindow, StartsPausedWithTheStartingRowsAndTheStatusShown) {
+    TMainBoard& b = Start();
+    EXPECT_EQ(b.windowTitle(), "Zorvane v. 1.0 b");
+    EXPECT_TRUE(game().Paused);
+    EXPECT_FALSE(b.Clock().Enabled());
+    EXPECT_EQ(b.PauseButton()->text(), "Start");
+    EXPECT_EQ(b.StatusLabel("LevelLabel")->text(), "Level: 1");
+    EXPECT_EQ(b.StatusLabel("LblRows")->text(), "Percent of level completed: 0");
+    EXPECT_TRUE(b.StartRowsItem(3)->isChecked());
+    // Start-up runs once: another activation changes nothing.
+    game().SetScore(70);
+    b.FormActivate();
+    EXPECT_EQ(game().Score, 70);
+}
+
+TEST_F(MainWindow, TheStatusViewFollowsTheGame) {
+    TMainBoard& b = Start();
+    game().SetLevel(4);
+    game().RowsDone = 15;
+    game().SetLevel(1);
+    game().ShowProgress();
+    game().SetBonus(95);
+    b.StateChanged();
+    EXPECT_EQ(b.StatusLabel("LevelLabel")->text(), "Level: 1");
+    EXPECT_EQ(b.StatusLabel("Bonus")->text(), "Bonus: 95");
+    EXPECT_EQ(b.StatusLabel("LblRows")->text(), "Percent of level completed: 50");
+    EXPECT_EQ(b.StatusLabel("LblRowsDone")->text(), "Rows Done: 15");
+    EXPECT_EQ(b.ProgressBar()->value(), 50);
+}
+
+TEST_F(MainWindow, ClicksReachTheCellUnderThePointer) {
+    WriteFile("Options.txt", "NumRows=12\r\n");
+    TMainBoard& b = Start();
+    std::vector<std::string> rows(12, "..........");
+    rows[2] = ".......111";  // row 9
+    rows[11] = "2.........";
+    SetBoard(rows);
+    // Row 9, column 9 sits three rows below the top edge of a 12-row board.
+    QTest::mouseClick(b.BoardPanel(), Qt::LeftButton, {}, QPoint(9 * 40 + 20, 2 * 40 + 20));
+    EXPECT_EQ(game().Score, 30);
+    EXPECT_FALSE(game().Paused);
+    EXPECT_EQ(b.PauseButton()->text(), "Pause");
+
+    // Row 0, column 0 is the bottom-left cell.
+    game().Board[0][0] = MakeBomb(0);
+    game().Board[5][0] = MakePiece(4);
+    QTest::mouseClick(b.BoardPanel(), Qt::LeftButton, {}, QPoint(5, 12 * 40 - 5));
+    EXPECT_EQ(game().Score, 40);
+}
+
+TEST_F(MainWindow, TheBoardShowsItsCellsOverTheBoardColour) {
+    TMainBoard& b = Start();
+    SetBoard({"3........."});
+    b.StateChanged();
+    const QImage shot = b.BoardPanel()->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(200, 20), QColor(128, 128, 128));
+    // The piece's flat area in cyan, the colour of slot 3.
+    bool cyan = false;
+    for (int x = 0; x < 40 && !cyan; ++x) {
+        cyan = shot.pixelColor(x, 360 - 30) == QColor(0, 255, 255);
+    }
+    EXPECT_TRUE(cyan);
+}
+
+TEST_F(MainWindow, ARightClickAnywhereOnTheBoardOpensTheContextMenu) {
+    TMainBoard& b = Start();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(390, 10),
+                            b.BoardPanel()->mapToGlobal(QPoint(390, 10)));
+    QApplication::sendEvent(b.BoardPanel(), &event);
+    ASSERT_TRUE(b.ContextMenu()->isVisible());
+    QStringList captions;
+    for (QAction* action : b.ContextMenu()->actions()) {
+        captions << action->text();
+    }
+    EXPECT_EQ(captions, (QStringList{"Pause", "", "New Game", "Undo", "", "Edit Options", "Help"}));
+    b.ContextMenu()->hide();
+}
+
+TEST_F(MainWindow, AClickOnTheScoreDigitsIsNoMove) {
+    TMainBoard& b = Start();
+    QWidget* digits = b.findChild<QWidget*>("Panel5");
+    QTest::mouseClick(digits, Qt::LeftButton, {}, QPoint(130, 10));
+    EXPECT_TRUE(game().Paused);
+    EXPECT_EQ(b.PauseButton()->text(), "Start");
+}
+
+TEST_F(MainWindow, DamagedFilesAreReportedAndTheDefaultsStay) {
+    std::filesystem::create_directories(folder / "Options.txt");  // unreadable as a file
+    WriteFile("Scores.txt", "garbage without fields\r\n");
+    Start();
+    ASSERT_FALSE(dialogs->log.isEmpty());
+    EXPECT_TRUE(dialogs->log[0].startsWith(
+        "message: Error: " + QString::fromStdString(ProgramFolder()) + "Options.txt: "))
+        << dialogs->log[0].toStdString();
+    EXPECT_EQ(game().NumRows(), 9);
+    EXPECT_EQ(board->Scores().Row(0).Score, "garbage without fields");
+}
+
+}  // namespace
+}  // namespace zorvane::test
