@@ -1,7 +1,6 @@
 #include "presentation/PictureTables.h"
 
-#include <QFile>
-#include <QPainter>
+#include "presentation/Transparency.h"
 
 namespace zorvane {
 
@@ -17,11 +16,14 @@ QPixmap LoadNamedPicture(const QString& name, qreal devicePixelRatio, QSize size
     if (devicePixelRatio > 1.0) {
         QPixmap sharp(base + "@2x.png");
         if (!sharp.isNull()) {
+            sharp = WithoutTransparentColour(sharp);
             sharp.setDevicePixelRatio(2.0);
             return sharp;
         }
     }
-    QPixmap picture(base + ".png");
+    // Every picture is shown transparently; ours carry alpha already, so
+    // this only matters for a picture drawn on an opaque background.
+    QPixmap picture = WithoutTransparentColour(QPixmap(base + ".png"));
     if (picture.isNull()) {
         picture = QPixmap(size);
         picture.fill(Qt::transparent);

@@ -12,8 +12,9 @@
 
 namespace zorvane {
 
-// Loads ":/pictures/NAME.png" (the double-size file on high-DPI screens);
-// names are matched without regard to letter case. A name with no picture
+// Loads ":/pictures/NAME.png" (the double-size file on high-DPI screens)
+// without its transparent colour; names are matched without regard to
+// letter case. A name with no picture
 // gives a transparent picture of `size`, so drawing never fails.
 QPixmap LoadNamedPicture(const QString& name, qreal devicePixelRatio, QSize size);
 
