@@ -4,7 +4,7 @@
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test bench artwork format clean
+.PHONY: all deps build run test bench artwork sounds format clean
 
 all: build
 
@@ -37,6 +37,13 @@ artwork: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 	cmake --build build -j $(JOBS) --target zorvane-artgen
 	QT_QPA_PLATFORM=offscreen ./build/bin/zorvane-artgen resources
+
+# Synthesises the sound effects and writes the songs into resources/sounds
+# and resources/music (the files are committed; the build only copies them).
+sounds: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --build build -j $(JOBS) --target zorvane-soundgen
+	./build/bin/zorvane-soundgen resources
 
 format:
 	find app audio components engine help options persistence presentation resources tools tests bench \
