@@ -27,12 +27,18 @@ QString ForDisplay(const std::string& text) {
 
 }  // namespace
 
-TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::string programFolder)
+TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<MediaService> media,
+                       std::string programFolder)
     : dialogs_(std::move(dialogs)),
+      media_(std::move(media)),
       programFolder_(std::move(programFolder)),
       settings_(DefaultSettings(programFolder_)),
       random_(ClockSeed()),
+      sounds_(std::make_unique<Sounds>(*media_, settings_, random_, programFolder_)),
       DXTimer1(this) {
+    sounds_->ShowError = [this](const std::string& caption, const std::string& text) {
+        ShowMessage(caption, text);
+    };
     setWindowTitle("Zorvane v. 1.0 b");
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -50,6 +56,8 @@ TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::string progr
             game_->DXTimer1Timer(lagCount);
         }
     };
+    DXTimer1.OnActivate = [this] { sounds_->DXTimer1Activate(); };
+    DXTimer1.OnDeactivate = [this] { sounds_->DXTimer1Deactivate(); };
     DXTimer1.Loaded();
 
     BuildLayout();
@@ -67,6 +75,8 @@ TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::string progr
 
 TMainBoard::~TMainBoard() {
     DXTimer1.OnTimer = nullptr;
+    DXTimer1.OnActivate = nullptr;
+    DXTimer1.OnDeactivate = nullptr;
 }
 
 bool TMainBoard::event(QEvent* event) {
@@ -148,7 +158,9 @@ void TMainBoard::ProcessMessages() {
     QApplication::processEvents();
 }
 
-void TMainBoard::PlayEffect(Effect) {}
+void TMainBoard::PlayEffect(Effect effect) {
+    sounds_->PlayEffect(effect);
+}
 
 void TMainBoard::ShowMessage(const std::string& caption, const std::string& text) {
     StateChanged();
@@ -178,6 +190,14 @@ void TMainBoard::CloseMainWindow() {
 }
 
 // OptionsHooks.
+
+void TMainBoard::SetEffectFile(EffectSlot slot, const std::string& file) {
+    sounds_->SetEffectFile(slot, file);
+}
+
+void TMainBoard::StartMusic() {
+    sounds_->StartMusic();
+}
 
 void TMainBoard::StartRowsRead(int startRows) {
     for (int rows = 1; rows <= 5; ++rows) {

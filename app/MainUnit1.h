@@ -8,6 +8,8 @@
 #include <optional>
 
 #include "app/DialogService.h"
+#include "audio/MediaPlayer.h"
+#include "audio/Sounds.h"
 #include "components/DXTimer.h"
 #include "components/PaintPanel.h"
 #include "engine/Game.h"
@@ -32,7 +34,9 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     Q_OBJECT
   public:
     // `programFolder` (ending with "/") holds Options.txt and Scores.txt.
-    explicit TMainBoard(std::unique_ptr<DialogService> dialogs, std::string programFolder);
+    // Creating the window opens the four effect players on their files.
+    TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<MediaService> media,
+               std::string programFolder);
     ~TMainBoard() override;
 
     // Runs the start-up once, on the first activation (or the first showing,
@@ -69,6 +73,7 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     TFrmScores& ScoresWindow() const { return *FrmScores; }
     TFrmName& NameWindow() const { return *FrmName; }
     BackgroundPicture& Background() { return background_; }
+    Sounds& GameSounds() { return *sounds_; }
 
     // GameHost.
     void SetClockEnabled(bool enabled) override;
@@ -84,7 +89,9 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     void CloseMainWindow() override;
     void StateChanged() override;
 
-    // OptionsHooks: what reading the options does to the windows.
+    // OptionsHooks: what reading the options does to the windows and players.
+    void SetEffectFile(EffectSlot slot, const std::string& file) override;
+    void StartMusic() override;
     void StartRowsRead(int startRows) override;
     void BufferedRead(bool buffered) override;
     bool LoadBackgroundPicture(const std::string& file) override;
@@ -106,9 +113,11 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     bool Busy() const;
 
     std::unique_ptr<DialogService> dialogs_;
+    std::unique_ptr<MediaService> media_;
     std::string programFolder_;
     Settings settings_;
     RandomSource random_;
+    std::unique_ptr<Sounds> sounds_;
     HighScoreTable scores_;
     std::optional<Game> game_;
     PictureTables pictures_;

@@ -4,6 +4,7 @@
 #include <QIcon>
 
 #include "app/MainUnit1.h"
+#include "audio/SdlMediaService.h"
 #include "persistence/ProgramFolder.h"
 #include "resources/Resources.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon(":/pictures/ICON.png"));
 
     zorvane::TMainBoard board(std::make_unique<zorvane::QtDialogService>(),
+                              std::make_unique<zorvane::SdlMediaService>(),
                               zorvane::ProgramFolder());
     board.show();
     // Without a window manager a shown window stays inactive, and the game

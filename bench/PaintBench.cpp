@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "app/MainUnit1.h"
+#include "audio/SdlMediaService.h"
 #include "presentation/Background.h"
 #include "presentation/BoardPainter.h"
 #include "presentation/PictureTables.h"
@@ -91,7 +92,8 @@ double CpuSeconds() {
 void BM_RunningGameCpuOver10s(benchmark::State& state) {
     App();
     for (auto _ : state) {
-        TMainBoard board(std::make_unique<SilentDialogs>(), "/nonexistent-zorvane-bench/");
+        TMainBoard board(std::make_unique<SilentDialogs>(), std::make_unique<SdlMediaService>(),
+                         "/nonexistent-zorvane-bench/");
         board.show();
         board.FormActivate();
         board.BtnPauseClick();

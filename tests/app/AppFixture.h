@@ -13,6 +13,7 @@
 #include "app/MainUnit1.h"
 #include "persistence/Name1.h"
 #include "resources/Resources.h"
+#include "support/FakeMedia.h"
 #include "tools/replay/CellText.h"
 
 namespace zorvane::test {
@@ -90,7 +91,11 @@ class AppTest : public ::testing::Test {
     TMainBoard& Start() {
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
-        board = std::make_unique<TMainBoard>(std::move(scripted), ProgramFolder());
+        auto fakeMedia = std::make_unique<FakeMediaService>();
+        fakeMedia->unreadable = unreadableSounds;
+        media = fakeMedia.get();
+        board = std::make_unique<TMainBoard>(std::move(scripted), std::move(fakeMedia),
+                                             ProgramFolder());
         board->show();
         board->FormActivate();
         return *board;
@@ -118,6 +123,8 @@ class AppTest : public ::testing::Test {
     std::filesystem::path folder;
     std::unique_ptr<TMainBoard> board;
     ScriptedDialogs* dialogs = nullptr;
+    FakeMediaService* media = nullptr;
+    std::set<std::string> unreadableSounds;
 };
 
 }  // namespace zorvane::test

@@ -1,0 +1,74 @@
+#pragma once
+// The media service on SDL2_mixer: each effect player has a mixer channel of
+// its own, the music player uses the mixer's one music stream, so effects and
+// music overlap freely. End-of-play notices come back on the user-interface
+// thread through Qt's event queue.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "audio/MediaPlayer.h"
+
+class QObject;
+
+namespace zorvane {
+
+class SdlPlayer;
+
+class SdlMediaService : public MediaService {
+  public:
+    // Build and destroy it on the user-interface thread, where Qt's event loop
+    // runs; only one service is live at a time (SDL_mixer has one mixer). When
+    // the audio device cannot be opened the service still makes players, and
+    // every Open fails with the reason, so the game plays on in silence.
+    SdlMediaService();
+    ~SdlMediaService() override;
+    SdlMediaService(const SdlMediaService&) = delete;
+    SdlMediaService& operator=(const SdlMediaService&) = delete;
+
+    std::unique_ptr<MediaPlayer> CreatePlayer(bool music) override;
+
+    // Empty when the audio device is open, else why it could not be opened.
+    const std::string& StartupError() const { return startupError_; }
+
+  private:
+    friend class SdlPlayer;
+    friend class SdlEffectPlayer;
+    friend class SdlMusicPlayer;
+
+    bool DeviceOpen() const { return startupError_.empty(); }
+    void StartAudio();
+
+    std::uint64_t Register(SdlPlayer& player);
+    void Unregister(std::uint64_t id);
+    int AcquireChannel(std::uint64_t id);
+    void ReleaseChannel(int channel);
+    std::uint64_t MusicOwner() const { return musicOwner_; }
+    void TakeMusicStream(std::uint64_t id);
+    void ReleaseMusicStream(std::uint64_t id);
+
+    // Queues the player's OnNotify; dropped if the player is gone by then.
+    void PostNotice(std::uint64_t id);
+    void DeliverNotice(std::uint64_t id);
+    void DeliverChannelEnd(int channel);
+    void DeliverMusicEnd();
+    SdlPlayer* Find(std::uint64_t id) const;
+
+    // SDL_mixer's end callbacks, run on its audio thread (or inside a halt).
+    static void OnChannelFinished(int channel);
+    static void OnMusicFinished();
+
+    std::string startupError_;
+    bool ownsMixer_ = false;
+    // Notices are queued to this object, which lives on the user-interface thread.
+    std::unique_ptr<QObject> noticeTarget_;
+    std::unordered_map<std::uint64_t, SdlPlayer*> players_;
+    std::uint64_t nextId_ = 1;
+    std::vector<std::uint64_t> channelOwners_;  // player id per channel, 0 when free
+    std::uint64_t musicOwner_ = 0;
+};
+
+}  // namespace zorvane

@@ -1,0 +1,199 @@
+#include "audio/Sounds.h"
+
+#include <filesystem>
+
+#include "audio/ListDir.h"
+
+namespace zorvane {
+
+Sounds::Sounds(MediaService& service, Settings& settings, RandomSource& random,
+               std::string programFolder)
+    : settings_(settings),
+      random_(random),
+      programFolder_(std::move(programFolder)),
+      wump_(service.CreatePlayer(false)),
+      subping_(service.CreatePlayer(false)),
+      explode_(service.CreatePlayer(false)),
+      clicker_(service.CreatePlayer(false)),
+      music_(service.CreatePlayer(true)) {
+    OpenPlayer(*wump_, "wump.wav", true);
+    OpenPlayer(*explode_, "explode.wav", true);
+    OpenPlayer(*subping_, "subping.wav", true);
+    OpenPlayer(*clicker_, "click.wav", true);
+    music_->OnNotify = [this] { MusicPlayerNotify(); };
+}
+
+Sounds::~Sounds() {
+    music_->OnNotify = nullptr;
+    for (MediaPlayer* player : {&*wump_, &*subping_, &*explode_, &*clicker_, &*music_}) {
+        player->Close();
+    }
+}
+
+void Sounds::Report(const std::string& text) {
+    if (ShowError) {
+        ShowError("Error", text);
+    }
+}
+
+bool Sounds::OpenPlayer(MediaPlayer& player, const std::string& file, bool quiet) {
+    std::string name = file;
+    std::error_code error;
+    if (!name.empty() && name.find('/') == std::string::npos &&
+        !std::filesystem::exists(name, error) &&
+        std::filesystem::exists(programFolder_ + name, error)) {
+        name = programFolder_ + name;
+    }
+    const std::string failure = player.Open(name);
+    if (failure.empty()) {
+        return true;
+    }
+    if (!quiet) {
+        Report(file.empty() ? failure : file + ": " + failure);
+    }
+    return false;
+}
+
+void Sounds::PlayEffect(MediaPlayer& player, bool enabled) {
+    // A player whose file failed to open was reported then; the game plays
+    // on without that sound rather than repeating the message at every move.
+    if (!enabled || !player.IsOpen()) {
+        return;
+    }
+    if (player.Mode() == PlayerMode::Playing) {
+        player.Stop();
+        player.Rewind();
+    }
+    player.Play();
+}
+
+void Sounds::PlayEffect(Effect effect) {
+    switch (effect) {
+        case Effect::Bad:
+            PlayEffect(*wump_, settings_.PlayBad);
+            break;
+        case Effect::Good:
+            PlayEffect(*subping_, settings_.PlayGood);
+            break;
+        case Effect::Explode:
+            PlayEffect(*explode_, settings_.PlayExplode);
+            break;
+        case Effect::Row:
+            PlayEffect(*clicker_, settings_.PlayClick);
+            break;
+    }
+}
+
+MediaPlayer& Sounds::PlayerFor(EffectSlot slot) {
+    switch (slot) {
+        case EffectSlot::Bad:
+            return *wump_;
+        case EffectSlot::Good:
+            return *subping_;
+        case EffectSlot::Explode:
+            return *explode_;
+        case EffectSlot::Row:
+            break;
+    }
+    return *clicker_;
+}
+
+void Sounds::SetEffectFile(EffectSlot slot, const std::string& file) {
+    switch (slot) {
+        case EffectSlot::Bad:
+            settings_.BadSound = file;
+            break;
+        case EffectSlot::Good:
+            settings_.GoodSound = file;
+            break;
+        case EffectSlot::Explode:
+            settings_.ExplodeSound = file;
+            break;
+        case EffectSlot::Row:
+            settings_.RowSound = file;
+            break;
+    }
+    MediaPlayer& player = PlayerFor(slot);
+    player.Close();
+    OpenPlayer(player, file, false);
+}
+
+void Sounds::StartMusic() {
+    // Notifications caused by the switch find the music off.
+    settings_.PlayMusic = false;
+    stoppedByUs_ = false;
+    if (settings_.CycleMusic) {
+        if (!LoadMusicFile()) {
+            return;
+        }
+    } else {
+        if (music_->Mode() == PlayerMode::Playing) {
+            music_->Stop();
+        }
+        music_->Close();
+        if (!OpenPlayer(*music_, settings_.MusicPath, false)) {
+            return;
+        }
+    }
+    settings_.PlayMusic = true;
+    music_->Play();
+}
+
+void Sounds::StopMusic() {
+    if (music_->Mode() == PlayerMode::Playing) {
+        stoppedByUs_ = true;
+        music_->Stop();
+    }
+}
+
+bool Sounds::LoadMusicFile() {
+    if (!settings_.CycleMusic) {
+        return true;
+    }
+    if (music_->Mode() == PlayerMode::Playing) {
+        music_->Stop();
+    }
+    music_->Close();
+    const std::string song = RandomFile(settings_.MusicPath, random_);
+    if (!OpenPlayer(*music_, song, false)) {
+        return false;
+    }
+    if (SongOpened) {
+        SongOpened(song);
+    }
+    return true;
+}
+
+void Sounds::MusicPlayerNotify() {
+    // A late notice of a play cut short finds the music off or a new song
+    // sounding, and does nothing.
+    if (!settings_.PlayMusic || stoppedByUs_ || music_->Mode() == PlayerMode::Playing) {
+        return;
+    }
+    if (!settings_.CycleMusic) {
+        music_->Rewind();
+        music_->Play();
+    } else if (LoadMusicFile()) {
+        music_->Play();
+    }
+}
+
+void Sounds::DXTimer1Deactivate() {
+    if (settings_.PlayMusic && settings_.PauseMusic) {
+        MusicPausedByDeactivate = true;
+        settings_.PlayMusic = false;
+        music_->Pause();
+    } else {
+        MusicPausedByDeactivate = false;
+    }
+}
+
+void Sounds::DXTimer1Activate() {
+    if (MusicPausedByDeactivate && settings_.PauseMusic) {
+        MusicPausedByDeactivate = false;
+        settings_.PlayMusic = true;
+        music_->Play();
+    }
+}
+
+}  // namespace zorvane

@@ -1,0 +1,77 @@
+#pragma once
+// The game's five players and what the game asks of them: effects under
+// their switches, switching an effect to another file, background music
+// from one song or a random song of a folder, and pausing the music while
+// the program is not the active application.
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "audio/MediaPlayer.h"
+#include "engine/GameHost.h"
+#include "engine/Random.h"
+#include "persistence/OptionsFile.h"
+#include "persistence/Settings.h"
+
+namespace zorvane {
+
+class Sounds {
+  public:
+    // `service`, `settings` and `random` must outlive the players. The four
+    // effect players open their default files at once; a default file that
+    // cannot be opened leaves that effect silent, without a message.
+    Sounds(MediaService& service, Settings& settings, RandomSource& random,
+           std::string programFolder);
+    ~Sounds();
+
+    // One effect from its beginning, cutting off its own earlier sounding;
+    // nothing is sent while its switch is off or its player has no file.
+    void PlayEffect(MediaPlayer& player, bool enabled);
+    void PlayEffect(Effect effect);
+
+    // Stores the name in the slot's setting and reopens its player on it.
+    void SetEffectFile(EffectSlot slot, const std::string& file);
+
+    void StartMusic();
+    void StopMusic();
+    // Opens a random song of the music folder without playing it; false when
+    // it could not be opened (reported).
+    bool LoadMusicFile();
+    void MusicPlayerNotify();
+    void DXTimer1Activate();
+    void DXTimer1Deactivate();
+
+    MediaPlayer& Wump() { return *wump_; }
+    MediaPlayer& Subping() { return *subping_; }
+    MediaPlayer& Explode() { return *explode_; }
+    MediaPlayer& Clicker() { return *clicker_; }
+    MediaPlayer& MusicPlayer() { return *music_; }
+    bool MusicPausedByDeactivate = false;
+
+    // A failure to report in a message box: caption and text.
+    std::function<void(const std::string&, const std::string&)> ShowError;
+    // The song just opened, for the options dialog's single-song box.
+    std::function<void(const std::string&)> SongOpened;
+
+  private:
+    // Opens a file; a bare name missing from the current folder is looked
+    // for in the program's folder. Reports a failure unless `quiet`.
+    bool OpenPlayer(MediaPlayer& player, const std::string& file, bool quiet);
+    void Report(const std::string& text);
+    MediaPlayer& PlayerFor(EffectSlot slot);
+    // The notice of a play that StopMusic cut short must not start the
+    // next song: the music stays off until StartMusic.
+    bool stoppedByUs_ = false;
+
+    Settings& settings_;
+    RandomSource& random_;
+    std::string programFolder_;
+    std::unique_ptr<MediaPlayer> wump_;
+    std::unique_ptr<MediaPlayer> subping_;
+    std::unique_ptr<MediaPlayer> explode_;
+    std::unique_ptr<MediaPlayer> clicker_;
+    std::unique_ptr<MediaPlayer> music_;
+};
+
+}  // namespace zorvane

@@ -1,0 +1,225 @@
+// Effects, switching their files, background music and its pause while the
+// program is inactive, on a media service that records what it is asked.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "audio/ListDir.h"
+#include "audio/Sounds.h"
+#include "support/FakeMedia.h"
+
+namespace zorvane::test {
+namespace {
+
+namespace fs = std::filesystem;
+using Log = std::vector<std::string>;
+
+class SoundsTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("zorvane-sounds-" +
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder);
+        fs::create_directories(folder / "Music" / "Inner folder");
+        Touch("Music/song one.mid");
+        settings = DefaultSettings(folder.string() + "/");
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    void Touch(const std::string& name) { std::ofstream(folder / name) << "x"; }
+
+    Sounds& Make() {
+        sounds = std::make_unique<Sounds>(media, settings, random, folder.string() + "/");
+        sounds->ShowError = [this](const std::string& caption, const std::string& text) {
+            errors.push_back(caption + ": " + text);
+        };
+        sounds->SongOpened = [this](const std::string& song) { opened.push_back(song); };
+        media.log.clear();
+        return *sounds;
+    }
+    FakePlayer& Music() { return media.Player(4); }
+
+    fs::path folder;
+    Settings settings;
+    FakeMediaService media;
+    RandomSource random;
+    std::unique_ptr<Sounds> sounds;
+    Log errors;
+    Log opened;
+};
+
+TEST_F(SoundsTest, TheEffectPlayersOpenTheirDefaultFilesAndAMissingOneIsSilent) {
+    Touch("subping.wav");
+    media.unreadable = {"wump.wav"};
+    sounds = std::make_unique<Sounds>(media, settings, random, folder.string() + "/");
+    // A bare name missing from the current folder is found beside the program.
+    EXPECT_EQ(media.log,
+              (Log{"wump open wump.wav", "explode open explode.wav",
+                   "subping open " + folder.string() + "/subping.wav", "clicker open click.wav"}));
+    EXPECT_TRUE(errors.empty());
+    media.log.clear();
+    sounds->PlayEffect(Effect::Bad);  // no file: nothing is sent, nothing is said
+    EXPECT_TRUE(media.log.empty());
+    EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(SoundsTest, EffectsFollowTheirSwitchesAndRestartFromTheBeginning) {
+    Sounds& s = Make();
+    settings.PlayBad = settings.PlayGood = settings.PlayExplode = settings.PlayClick = false;
+    for (Effect e : {Effect::Bad, Effect::Good, Effect::Explode, Effect::Row}) {
+        s.PlayEffect(e);
+    }
+    EXPECT_TRUE(media.log.empty());
+    settings.PlayExplode = true;
+    s.PlayEffect(Effect::Explode);
+    s.PlayEffect(Effect::Explode);  // still sounding: cut off, from the start
+    EXPECT_EQ(media.log, (Log{"explode play", "explode stop", "explode rewind", "explode play"}));
+}
+
+TEST_F(SoundsTest, ChangingAnEffectFileStoresItAndReopensThePlayer) {
+    Sounds& s = Make();
+    s.SetEffectFile(EffectSlot::Row, "tick.wav");
+    EXPECT_EQ(settings.RowSound, "tick.wav");
+    EXPECT_EQ(media.log, (Log{"clicker close", "clicker open tick.wav"}));
+    media.unreadable = {"broken.wav"};
+    s.SetEffectFile(EffectSlot::Good, "broken.wav");
+    EXPECT_EQ(errors, Log{"Error: broken.wav: The file cannot be played"});
+    media.log.clear();
+    s.PlayEffect(Effect::Good);
+    EXPECT_TRUE(media.log.empty());
+}
+
+TEST_F(SoundsTest, MusicFromAFolderPicksAFileNeverAFolder) {
+    Sounds& s = Make();
+    settings.MusicPath = folder.string() + "/Music";  // no trailing separator
+    s.StartMusic();
+    const std::string song = folder.string() + "/Music/song one.mid";
+    EXPECT_EQ(media.log, (Log{"music close", "music open " + song, "music play"}));
+    EXPECT_TRUE(settings.PlayMusic);
+    EXPECT_EQ(opened, Log{song});
+
+    // The song ends: a new pick each time, played at once.
+    Music().Finish();
+    media.log.clear();
+    Music().Notify();
+    EXPECT_EQ(media.log, (Log{"music close", "music open " + song, "music play"}));
+}
+
+TEST_F(SoundsTest, AFolderWithoutFilesPlaysNothing) {
+    Sounds& s = Make();
+    settings.MusicPath = folder.string() + "/Music/Inner folder/";
+    s.StartMusic();
+    EXPECT_FALSE(settings.PlayMusic);
+    EXPECT_EQ(errors, Log{"Error: The file cannot be played"});
+    EXPECT_FALSE(Music().IsOpen());
+}
+
+TEST_F(SoundsTest, OneSongLoopsWithoutBeingReopened) {
+    Sounds& s = Make();
+    settings.CycleMusic = false;
+    settings.MusicPath = "/songs/only.mid";
+    s.StartMusic();
+    EXPECT_EQ(media.log, (Log{"music close", "music open /songs/only.mid", "music play"}));
+    // A notice while the song still plays, or with the music off, does nothing.
+    media.log.clear();
+    Music().Notify();
+    EXPECT_TRUE(media.log.empty());
+    Music().Finish();
+    Music().Notify();
+    EXPECT_EQ(media.log, (Log{"music rewind", "music play"}));
+
+    // Stopping keeps the file open; a late notice then finds the music off.
+    settings.PlayMusic = false;
+    s.StopMusic();
+    media.log.clear();
+    Music().Notify();
+    EXPECT_TRUE(media.log.empty());
+    EXPECT_TRUE(Music().IsOpen());
+}
+
+TEST_F(SoundsTest, TheMusicPausesWhileInactiveOnlyWhenAskedTo) {
+    Sounds& s = Make();
+    settings.CycleMusic = false;
+    settings.MusicPath = "/songs/only.mid";
+    s.StartMusic();
+    media.log.clear();
+    s.DXTimer1Deactivate();
+    s.DXTimer1Activate();
+    EXPECT_TRUE(media.log.empty());
+    EXPECT_TRUE(settings.PlayMusic);
+
+    settings.PauseMusic = true;
+    s.DXTimer1Deactivate();
+    EXPECT_TRUE(s.MusicPausedByDeactivate);
+    EXPECT_FALSE(settings.PlayMusic);
+    EXPECT_EQ(Music().Mode(), PlayerMode::Paused);
+    s.DXTimer1Activate();
+    EXPECT_FALSE(s.MusicPausedByDeactivate);
+    EXPECT_TRUE(settings.PlayMusic);
+    EXPECT_EQ(media.log, (Log{"music pause", "music play"}));
+}
+
+TEST_F(SoundsTest, ANoticePendingAcrossASwitchAwayIsHarmless) {
+    Sounds& s = Make();
+    settings.CycleMusic = false;
+    settings.PauseMusic = true;
+    settings.MusicPath = "/songs/only.mid";
+    s.StartMusic();
+    Music().Finish();  // the song has just ended; its notice is still queued
+    media.log.clear();
+    s.DXTimer1Deactivate();  // the pause finds nothing playing
+    Music().Notify();        // and the notice finds the music off
+    s.DXTimer1Activate();    // the same file plays again
+    EXPECT_EQ(media.log, (Log{"music pause", "music play"}));
+    EXPECT_EQ(Music().Mode(), PlayerMode::Playing);
+    EXPECT_TRUE(settings.PlayMusic);
+}
+
+TEST_F(SoundsTest, MusicStoppedFromTheOptionsStaysStopped) {
+    // Music on with an empty path: the options stop the player, and the
+    // notice of the play they cut short must not start it again.
+    Sounds& s = Make();
+    settings.CycleMusic = false;
+    settings.MusicPath = "/songs/only.mid";
+    s.StartMusic();
+    settings.MusicPath.clear();
+    s.StopMusic();
+    media.log.clear();
+    Music().Notify();
+    EXPECT_TRUE(media.log.empty());
+    EXPECT_EQ(Music().Mode(), PlayerMode::Stopped);
+    s.StartMusic();  // a new start brings the notices back
+    EXPECT_FALSE(errors.empty());
+}
+
+TEST(ListDir, NamesOfFilesWithOrWithoutATrailingSeparator) {
+    const fs::path folder = fs::temp_directory_path() / "zorvane-listdir";
+    fs::remove_all(folder);
+    fs::create_directories(folder / "sub.mid");
+    std::ofstream(folder / ".hidden.mid") << "x";
+    std::ofstream(folder / "b.wav") << "x";
+    std::vector<std::string> plain;
+    std::vector<std::string> slash;
+    ListFiles(folder.string(), plain);
+    ListFiles(folder.string() + "/", slash);
+    std::sort(plain.begin(), plain.end());
+    EXPECT_EQ(plain, (std::vector<std::string>{".hidden.mid", "b.wav"}));
+    std::sort(slash.begin(), slash.end());
+    EXPECT_EQ(slash, plain);
+
+    RandomSource random;
+    for (int i = 0; i < 20; ++i) {
+        const std::string pick = RandomFile(folder.string() + "/", random);
+        EXPECT_TRUE(pick == folder.string() + "/b.wav" || pick == folder.string() + "/.hidden.mid")
+            << pick;
+    }
+    EXPECT_EQ(RandomFile("", random), "");
+    EXPECT_EQ(RandomFile((folder / "sub.mid").string(), random), "");
+    fs::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace zorvane::test
