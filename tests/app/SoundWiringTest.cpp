@@ -37,6 +37,7 @@ TEST_F(SoundWiring, TheOptionsFileReopensPlayersAndStartsTheMusic) {
     EXPECT_TRUE(b.GameSettings().PlayMusic);
 
     // Another program becomes active: the music pauses, and resumes on return.
+    b.Clock().ApplicationStateChanged(Qt::ApplicationActive);
     media->log.clear();
     b.Clock().ApplicationStateChanged(Qt::ApplicationInactive);
     EXPECT_FALSE(b.GameSettings().PlayMusic);
