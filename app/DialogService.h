@@ -1,14 +1,17 @@
 #pragma once
-// The modal windows the main window opens: message boxes, questions and the
-// file choosers. The program uses the Qt ones; tests answer them from a script.
+// The modal windows the main window opens: message boxes, questions, the
+// file choosers and those of the options dialog. The program uses the Qt
+// ones; tests answer them from a script.
 
 #include <QDialog>
 #include <QString>
 #include <QWidget>
 
+#include "options/Choosers.h"
+
 namespace zorvane {
 
-class DialogService {
+class DialogService : public OptionsChoosers {
   public:
     virtual ~DialogService() = default;
     // A message box with an OK button; "Error" shows an error icon, "Confirm"
@@ -30,6 +33,22 @@ class QtDialogService : public DialogService {
     QString SaveGameFileName(QWidget* parent, const QString& folder) override;
     QString OpenGameFileName(QWidget* parent, const QString& folder) override;
     int RunModal(QDialog& dialog) override { return dialog.exec(); }
+
+    std::optional<QColor> ChooseColor(QWidget* parent, const QColor& initial) override {
+        return choosers_.ChooseColor(parent, initial);
+    }
+    QString ChooseSoundFile(QWidget* parent, const QString& folder) override {
+        return choosers_.ChooseSoundFile(parent, folder);
+    }
+    QString ChoosePicture(QWidget* parent, const QString& folder) override {
+        return choosers_.ChoosePicture(parent, folder);
+    }
+    QString ChooseFolder(QWidget* parent, const QString& start) override {
+        return choosers_.ChooseFolder(parent, start);
+    }
+
+  private:
+    QtOptionsChoosers choosers_;
 };
 
 }  // namespace zorvane

@@ -72,6 +72,8 @@ void TMainBoard::BuildLayout() {
     Image1->setGeometry(6, 8, 183, 106);
     Image1->setPixmap(LoadNamedPicture("LOGO", devicePixelRatioF(), QSize(183, 106)));
     Image1->setToolTip("Zorvane version 1.0 public beta");
+    Image1->setCursor(Qt::PointingHandCursor);
+    Image1->installEventFilter(this);
 
     Panel4 = new TPaintPanel(Panel2);
     Panel4->setObjectName("Panel4");

@@ -42,13 +42,12 @@ void TMainBoard::BuildMenus() {
     options->addSeparator();
     item(options, "&Pause", QKeySequence("Ctrl+P"), [this] { BtnPauseClick(); });
     options->addSeparator();
-    // The options dialog and help arrive with their own windows.
-    item(options, "&Edit Options", QKeySequence("Ctrl+E"), [] {})->setEnabled(false);
+    item(options, "&Edit Options", QKeySequence("Ctrl+E"), [this] { EditSubMenuClick(); });
     item(options, "S&ave Options", QKeySequence(), [this] { SaveOptions1Click(); });
 
     QMenu* help = menuBar()->addMenu("&Help");
-    item(help, "&Zorvane Help", QKeySequence("F1"), [] {})->setEnabled(false);
-    item(help, "&About", QKeySequence("Ctrl+A"), [] {})->setEnabled(false);
+    item(help, "&Zorvane Help", QKeySequence("F1"), [this] { HelpMenuClick(); });
+    item(help, "&About", QKeySequence("Ctrl+A"), [this] { AboutSubMenuClick(); });
 
     PopupMenu1 = new QMenu(this);
     item(PopupMenu1, "Pause", QKeySequence(), [this] { BtnPauseClick(); });
@@ -56,8 +55,8 @@ void TMainBoard::BuildMenus() {
     item(PopupMenu1, "New Game", QKeySequence(), [this] { NewSubMenuClick(); });
     item(PopupMenu1, "Undo", QKeySequence(), [this] { UndoSubMenuClick(); });
     PopupMenu1->addSeparator();
-    item(PopupMenu1, "Edit Options", QKeySequence(), [] {})->setEnabled(false);
-    item(PopupMenu1, "Help", QKeySequence(), [] {})->setEnabled(false);
+    item(PopupMenu1, "Edit Options", QKeySequence(), [this] { EditSubMenuClick(); });
+    item(PopupMenu1, "Help", QKeySequence(), [this] { HelpMenuClick(); });
     connect(Panel1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu1->popup(Panel1->mapToGlobal(at)); });
 }

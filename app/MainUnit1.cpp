@@ -6,11 +6,15 @@
 #include <QApplication>
 #include <QDate>
 #include <QEvent>
+#include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 
+#include "help/About1.h"
+#include "help/WebLinks.h"
+#include "options/Options1.h"
 #include "persistence/Name1.h"
 #include "persistence/Scores1.h"
 #include "presentation/BoardPainter.h"
@@ -62,6 +66,7 @@ TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<M
 
     BuildLayout();
     BuildMenus();
+    FrmAbout = new TFrmAbout(this);
     FrmScores = new TFrmScores(scores_, this);
     FrmScores->SaveTable = [this] {
         const std::string path = programFolder_ + "Scores.txt";
@@ -71,6 +76,40 @@ TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<M
         }
     };
     FrmName = new TFrmName(this);
+    FrmOptions = new TFrmOptions(settings_, background_, 9, programFolder_, *dialogs_, this);
+    FrmOptions->ShowMessage = [this](const QString& caption, const QString& text) {
+        ShowMessage(caption.toStdString(), text.toStdString());
+    };
+    sounds_->SongOpened = [this](const std::string& song) { FrmOptions->ShowSongOpened(song); };
+    SetUrlOpener(DesktopOpener());
+}
+
+void TMainBoard::SetUrlOpener(UrlOpener opener) {
+    opener_ = opener;
+    FrmOptions->Opener = std::move(opener);
+}
+
+void TMainBoard::HelpMenuClick() {
+    // The clock stops only while the page is handed to the browser.
+    if (Busy()) {
+        return;
+    }
+    game_->StopClockForDialog();
+    opener_(HelpPageUrl(programFolder_, kHelpIndexPage));
+    game_->ResumeClockAfterDialog();
+}
+
+void TMainBoard::AboutSubMenuClick() {
+    if (Busy()) {
+        return;
+    }
+    game_->StopClockForDialog();
+    dialogs_->RunModal(*FrmAbout);
+    game_->ResumeClockAfterDialog();
+}
+
+void TMainBoard::Image1Click() {
+    opener_(HomePageUrl(programFolder_));
 }
 
 TMainBoard::~TMainBoard() {
@@ -119,6 +158,7 @@ void TMainBoard::InitialLoad() {
     }
 
     game_.emplace(settings_, *this, random_, scores_);
+    FrmOptions->SetRunningRows(game_->NumRows());
     game_->ScoresPath = scoresPath;
     StretchBoard(game_->NumRows());
     game_->StartUp();
@@ -241,6 +281,10 @@ bool TMainBoard::eventFilter(QObject* watched, QEvent* event) {
             if (CellAt(mouse->position().toPoint(), game_->NumRows(), row, col)) {
                 game_->Num1Click({true, row * 10 + col});
             }
+            return true;
+        }
+        if (watched == Image1 && mouse->button() == Qt::LeftButton) {
+            Image1Click();
             return true;
         }
         if (watched == Panel5 && mouse->button() == Qt::LeftButton) {

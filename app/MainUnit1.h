@@ -13,6 +13,7 @@
 #include "components/DXTimer.h"
 #include "components/PaintPanel.h"
 #include "engine/Game.h"
+#include "help/HelpLinks.h"
 #include "persistence/HighScores.h"
 #include "persistence/OptionsFile.h"
 #include "persistence/Settings.h"
@@ -27,7 +28,9 @@ class QPushButton;
 
 namespace zorvane {
 
+class TFrmAbout;
 class TFrmName;
+class TFrmOptions;
 class TFrmScores;
 
 class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
@@ -56,6 +59,13 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     void BtnPauseClick();
     void SaveOptions1Click();
     void StartRowsClick(int rows);  // the Start Rows items "&1" .. "&5"
+    void EditSubMenuClick();
+    void HelpMenuClick();
+    void AboutSubMenuClick();
+    void Image1Click();
+    // Where pages and web addresses go; the desktop's browser unless a test
+    // says otherwise.
+    void SetUrlOpener(UrlOpener opener);
     void RefreshBoard();
 
     // What the tests and the painting read.
@@ -72,6 +82,8 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     QProgressBar* ProgressBar() const { return PBRows; }
     TFrmScores& ScoresWindow() const { return *FrmScores; }
     TFrmName& NameWindow() const { return *FrmName; }
+    TFrmOptions& OptionsWindow() const { return *FrmOptions; }
+    TFrmAbout& AboutWindow() const { return *FrmAbout; }
     BackgroundPicture& Background() { return background_; }
     Sounds& GameSounds() { return *sounds_; }
 
@@ -109,6 +121,8 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     void SizeForRows(int rows);
     void CentreOnScreen();
     void ReportFileError(const std::string& path, const FileResult& result);
+    // Applies the options dialog as OK (or Save) does.
+    void ApplyOptions(bool save, bool& changed);
     // Menu commands wait while a move or tick lets pending events run.
     bool Busy() const;
 
@@ -142,6 +156,9 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     std::array<QAction*, 5> startRowsItems_{};
     TFrmScores* FrmScores = nullptr;
     TFrmName* FrmName = nullptr;
+    TFrmOptions* FrmOptions = nullptr;
+    TFrmAbout* FrmAbout = nullptr;
+    UrlOpener opener_;
 };
 
 }  // namespace zorvane

@@ -39,15 +39,35 @@ class ScriptedDialogs : public DialogService {
         log.push_back("open dialog in " + folder);
         return NextFile();
     }
+    // Shows the window (so it fills itself), lets the test act on it, and
+    // closes it with `modalResult`.
     int RunModal(QDialog& dialog) override {
         log.push_back("window: " + dialog.windowTitle());
-        if (duringModal) {
-            duringModal(dialog);
-        }
+        dialog.show();
         if (auto* name = qobject_cast<TFrmName*>(&dialog); name && !typedName.isEmpty()) {
             name->findChild<QLineEdit*>("EdtName")->setText(typedName);
         }
-        return QDialog::Accepted;
+        if (duringModal) {
+            duringModal(dialog);
+        }
+        dialog.hide();
+        return modalResult;
+    }
+    std::optional<QColor> ChooseColor(QWidget*, const QColor& initial) override {
+        log.push_back("colour chooser at " + initial.name());
+        return chosenColour;
+    }
+    QString ChooseSoundFile(QWidget*, const QString& folder) override {
+        log.push_back("sound chooser in " + folder);
+        return NextFile();
+    }
+    QString ChoosePicture(QWidget*, const QString& folder) override {
+        log.push_back("picture chooser in " + folder);
+        return NextFile();
+    }
+    QString ChooseFolder(QWidget*, const QString& start) override {
+        log.push_back("folder chooser at " + start);
+        return NextFile();
     }
 
     QString NextFile() {
@@ -64,6 +84,8 @@ class ScriptedDialogs : public DialogService {
     std::deque<QString> files;
     QString typedName;
     std::function<void(QDialog&)> duringModal;
+    int modalResult = QDialog::Accepted;
+    std::optional<QColor> chosenColour;
 };
 
 class AppTest : public ::testing::Test {

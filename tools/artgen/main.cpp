@@ -3,8 +3,9 @@
 //   zorvane-artgen OUTPUT_FOLDER
 //
 // writes OUTPUT_FOLDER/pictures/NAME.png and NAME@2x.png for every picture,
-// OUTPUT_FOLDER/pictures.qrc listing them, and the program icon as
-// OUTPUT_FOLDER/icons/zorvane-SIZE.png. Runs without a display.
+// OUTPUT_FOLDER/pictures.qrc listing them, the program icon as
+// OUTPUT_FOLDER/icons/zorvane-SIZE.png and the board's background pictures
+// as OUTPUT_FOLDER/backgrounds/NAME.bmp (24-bit). Runs without a display.
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +16,7 @@
 #include <cstdio>
 
 #include "tools/artgen/ArtCatalogue.h"
+#include "tools/artgen/BackgroundArt.h"
 #include "tools/artgen/LogoArt.h"
 
 namespace {
@@ -39,8 +41,8 @@ QImage Render(const Picture& picture, int scale) {
     return image;
 }
 
-bool Save(const QImage& image, const QString& path) {
-    if (!image.save(path, "PNG")) {
+bool Save(const QImage& image, const QString& path, const char* format = "PNG") {
+    if (!image.save(path, format)) {
         std::fprintf(stderr, "zorvane-artgen: cannot write %s\n", qPrintable(path));
         return false;
     }
@@ -78,7 +80,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
 
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    if (!out.mkpath("pictures") || !out.mkpath("icons")) {
+    if (!out.mkpath("pictures") || !out.mkpath("icons") || !out.mkpath("backgrounds")) {
         std::fprintf(stderr, "zorvane-artgen: cannot create folders in %s\n", argv[1]);
         return 1;
     }
@@ -101,6 +103,11 @@ int main(int argc, char** argv) {
         zorvane::art::DrawIcon(p, size);
         p.end();
         ok = Save(icon, out.filePath(QString("icons/zorvane-%1.png").arg(size))) && ok;
+    }
+
+    // Qt writes an image without alpha as a 24-bit BMP.
+    for (const zorvane::art::Backdrop& backdrop : zorvane::art::Backdrops()) {
+        ok = Save(backdrop.draw(), out.filePath("backgrounds/" + backdrop.file), "BMP") && ok;
     }
     return ok ? 0 : 1;
 }

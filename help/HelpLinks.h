@@ -1,0 +1,31 @@
+#pragma once
+// Where the help pages live and how a page or web address reaches the
+// player's browser.
+
+#include <QString>
+#include <QUrl>
+#include <functional>
+#include <string>
+
+namespace zorvane {
+
+// The help pages, relative to the program's folder.
+inline const QString kHelpIndexPage = QStringLiteral("Help/index.html");
+inline const QString kRandomModePage = QStringLiteral("Help/randommode.html");
+
+// The local file `programFolder` + `relativeName` as a file URL. The folder
+// is taken as the file system's bytes, may hold blanks or any other
+// character, and gets a "/" when it lacks one; an empty folder means the
+// current folder.
+QUrl HelpPageUrl(const std::string& programFolder, const QString& relativeName);
+
+// Hands a page or address to whatever the desktop opens it with, and returns
+// without waiting. Injected so that the commands can be tested without a
+// browser.
+using UrlOpener = std::function<void(const QUrl&)>;
+
+// QDesktopServices::openUrl. Its result is not examined: a missing page or
+// browser is the desktop's to report, and the game carries on.
+UrlOpener DesktopOpener();
+
+}  // namespace zorvane

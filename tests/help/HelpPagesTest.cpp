@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include "help/HelpLinks.h"
+#include "help/WebLinks.h"
+
+namespace zorvane {
+namespace {
+
+// The build's program folder, where the pages are copied at configure time.
+const std::string kProgramFolder = ZORVANE_BIN_DIR "/";
+const QString kHelpFolder = QStringLiteral(ZORVANE_BIN_DIR "/Help");
+
+QString ReadText(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return QString::fromUtf8(file.readAll());
+}
+
+// Every address a page refers to: href, src and each candidate of srcset.
+QStringList References(const QString& html) {
+    static const QRegularExpression attribute(
+        QStringLiteral("\\b(href|src|srcset)\\s*=\\s*\"([^\"]*)\""),
+        QRegularExpression::CaseInsensitiveOption);
+    QStringList found;
+    for (const auto& match : attribute.globalMatch(html)) {
+        if (match.captured(1).compare("srcset", Qt::CaseInsensitive) == 0) {
+            for (const QString& candidate : match.captured(2).split(',', Qt::SkipEmptyParts)) {
+                found << candidate.trimmed().section(' ', 0, 0);
+            }
+        } else {
+            found << match.captured(2);
+        }
+    }
+    return found;
+}
+
+bool HasAnchor(const QString& html, const QString& name) {
+    return html.contains(QStringLiteral("id=\"%1\"").arg(name));
+}
+
+TEST(HelpPages, TheCommandsFindTheirPagesInTheProgramFolder) {
+    for (const QUrl& url :
+         {HelpPageUrl(kProgramFolder, kHelpIndexPage), HelpPageUrl(kProgramFolder, kRandomModePage),
+          HomePageUrl(kProgramFolder)}) {
+        EXPECT_TRUE(QFileInfo::exists(url.toLocalFile())) << url.toLocalFile().toStdString();
+    }
+    EXPECT_TRUE(QFileInfo::exists(kHelpFolder + "/style.css"));
+}
+
+TEST(HelpPages, EveryLocalLinkImageAndAnchorExists) {
+    const QStringList pages = QDir(kHelpFolder).entryList({"*.html"}, QDir::Files);
+    ASSERT_GE(pages.size(), 3);
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:"));
+    QStringList broken;
+    for (const QString& page : pages) {
+        const QString html = ReadText(kHelpFolder + "/" + page);
+        const QStringList references = References(html);
+        EXPECT_GE(references.size(), 3) << page.toStdString();  // style sheet, icon, logo at least
+        for (const QString& reference : references) {
+            if (reference.isEmpty()) {
+                broken << page + ": empty address";
+                continue;
+            }
+            if (scheme.match(reference).hasMatch()) {
+                continue;  // a web address: not ours to check here
+            }
+            const QString file = reference.section('#', 0, 0);
+            const QString anchor = reference.section('#', 1);
+            const QString target = file.isEmpty() ? kHelpFolder + "/" + page
+                                                  : QDir(kHelpFolder).absoluteFilePath(file);
+            if (!QFileInfo(target).isFile()) {
+                broken << page + ": " + reference;
+            } else if (!anchor.isEmpty() && !HasAnchor(ReadText(target), anchor)) {
+                broken << page + ": " + reference + " (no such anchor)";
+            }
+        }
+    }
+    EXPECT_TRUE(broken.isEmpty()) << broken.join('\n').toStdString();
+}
+
+TEST(HelpPages, ReferencesAreFoundInEveryForm) {
+    const QStringList found = References(
+        "<link rel=\"stylesheet\" href=\"style.css\"><A HREF=\"a.html#x\">"
+        "<img src=\"images/B1.png\" srcset=\"images/B1@2x.png 2x, images/B1@3x.png 3x\">");
+    EXPECT_EQ(found, QStringList({"style.css", "a.html#x", "images/B1.png", "images/B1@2x.png",
+                                  "images/B1@3x.png"}));
+}
+
+}  // namespace
+}  // namespace zorvane
