@@ -50,6 +50,9 @@ class MediaService {
     virtual ~MediaService() = default;
     // `music` asks for the player that streams long songs.
     virtual std::unique_ptr<MediaPlayer> CreatePlayer(bool music) = 0;
+    // False when the machine has no usable audio device: every open then
+    // fails, and there is nothing the player could do about a file.
+    virtual bool DeviceOpen() const { return true; }
 };
 
 constexpr const char* kNoDeviceOpen = "No MCI device open";

@@ -39,7 +39,7 @@ class SdlMediaService : public MediaService {
     friend class SdlEffectPlayer;
     friend class SdlMusicPlayer;
 
-    bool DeviceOpen() const { return startupError_.empty(); }
+    bool DeviceOpen() const override { return startupError_.empty(); }
     void StartAudio();
 
     std::uint64_t Register(SdlPlayer& player);

@@ -8,7 +8,8 @@ namespace zorvane {
 
 Sounds::Sounds(MediaService& service, Settings& settings, RandomSource& random,
                std::string programFolder)
-    : settings_(settings),
+    : service_(service),
+      settings_(settings),
       random_(random),
       programFolder_(std::move(programFolder)),
       wump_(service.CreatePlayer(false)),
@@ -48,7 +49,7 @@ bool Sounds::OpenPlayer(MediaPlayer& player, const std::string& file, bool quiet
     if (failure.empty()) {
         return true;
     }
-    if (!quiet) {
+    if (!quiet && service_.DeviceOpen()) {
         Report(file.empty() ? failure : file + ": " + failure);
     }
     return false;

@@ -56,7 +56,8 @@ class Sounds {
 
   private:
     // Opens a file; a bare name missing from the current folder is looked
-    // for in the program's folder. Reports a failure unless `quiet`.
+    // for in the program's folder. Reports a failure unless `quiet` or the
+    // machine has no audio device (a game without sound needs no messages).
     bool OpenPlayer(MediaPlayer& player, const std::string& file, bool quiet);
     void Report(const std::string& text);
     MediaPlayer& PlayerFor(EffectSlot slot);
@@ -64,6 +65,7 @@ class Sounds {
     // next song: the music stays off until StartMusic.
     bool stoppedByUs_ = false;
 
+    MediaService& service_;
     Settings& settings_;
     RandomSource& random_;
     std::string programFolder_;

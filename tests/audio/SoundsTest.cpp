@@ -90,6 +90,12 @@ TEST_F(SoundsTest, ChangingAnEffectFileStoresItAndReopensThePlayer) {
     media.log.clear();
     s.PlayEffect(Effect::Good);
     EXPECT_TRUE(media.log.empty());
+
+    // Without an audio device every open fails; that is no file's fault.
+    errors.clear();
+    media.deviceOpen = false;
+    s.SetEffectFile(EffectSlot::Good, "broken.wav");
+    EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(SoundsTest, MusicFromAFolderPicksAFileNeverAFolder) {

@@ -70,6 +70,8 @@ class FakeMediaService : public MediaService {
         return player;
     }
     FakePlayer& Player(int index) { return *players.at(index); }
+    bool DeviceOpen() const override { return deviceOpen; }
+    bool deviceOpen = true;
 
     std::vector<std::string> log;
     // Names whose open fails; the empty name always fails.
