@@ -25,26 +25,23 @@ std::string MusicFolderOf(const std::string& path) {
 }  // namespace
 
 void TMainBoard::EditSubMenuClick() {
-    if (Busy()) {
-        return;
-    }
-    game_->StopClockForDialog();
-    bool changed = false;
-    FrmOptions->ChosenBoardColor = settings_.BoardColor;
-    const int result = dialogs_->RunModal(*FrmOptions);
-    const bool save = result == TFrmOptions::kSaveResult;
-    if (result == QDialog::Accepted || save) {
-        ApplyOptions(save, changed);
-    }
-    settings_.UseGraphicsBack = FrmOptions->UseGraphicBox();
-    if (save) {
-        SaveOptions1Click();
-    }
-    if (!save && result != QDialog::Accepted) {
+    RunModalCommand([this] {
+        bool changed = false;
         FrmOptions->ChosenBoardColor = settings_.BoardColor;
-    }
-    StateChanged();
-    game_->ResumeClockAfterDialog();
+        const int result = dialogs_->RunModal(*FrmOptions);
+        const bool save = result == TFrmOptions::kSaveResult;
+        if (result == QDialog::Accepted || save) {
+            ApplyOptions(save, changed);
+        }
+        settings_.UseGraphicsBack = FrmOptions->UseGraphicBox();
+        if (save) {
+            SaveOptions1Click();
+        }
+        if (!save && result != QDialog::Accepted) {
+            FrmOptions->ChosenBoardColor = settings_.BoardColor;
+        }
+        StateChanged();
+    });
 }
 
 void TMainBoard::ApplyOptions(bool save, bool& changed) {

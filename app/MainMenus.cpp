@@ -79,43 +79,42 @@ void TMainBoard::BtnPauseClick() {
     }
 }
 
-void TMainBoard::SaveSubMenuClick() {
+void TMainBoard::RunModalCommand(const std::function<void()>& command) {
     if (Busy()) {
         return;
     }
     game_->StopClockForDialog();
-    const QString path = dialogs_->SaveGameFileName(this, QString::fromStdString(programFolder_));
-    if (path.isEmpty()) {
-        game_->ResumeClockAfterDialog();
-        return;
-    }
-    game_->SaveGameTo(path.toStdString());
+    command();
+    game_->ResumeClockAfterDialog();
+}
+
+void TMainBoard::SaveSubMenuClick() {
+    RunModalCommand([this] {
+        const QString path =
+            dialogs_->SaveGameFileName(this, QString::fromStdString(programFolder_));
+        if (!path.isEmpty()) {
+            game_->SaveGameTo(path.toStdString());
+        }
+    });
 }
 
 void TMainBoard::LoadSubMenuClick() {
-    if (Busy()) {
-        return;
-    }
-    game_->StopClockForDialog();
-    const bool sure = dialogs_->Question(this, "Confirm",
-                                         "Are you sure you want to load an old game?\n"
-                                         "The game in progress will be ended. Continue?");
-    const QString path =
-        sure ? dialogs_->OpenGameFileName(this, QString::fromStdString(programFolder_)) : QString();
-    if (path.isEmpty()) {
-        game_->ResumeClockAfterDialog();
-        return;
-    }
-    game_->LoadGameFrom(path.toStdString());
+    RunModalCommand([this] {
+        if (!dialogs_->Question(this, "Confirm",
+                                "Are you sure you want to load an old game?\n"
+                                "The game in progress will be ended. Continue?")) {
+            return;
+        }
+        const QString path =
+            dialogs_->OpenGameFileName(this, QString::fromStdString(programFolder_));
+        if (!path.isEmpty()) {
+            game_->LoadGameFrom(path.toStdString());
+        }
+    });
 }
 
 void TMainBoard::HighSubMenuClick() {
-    if (Busy()) {
-        return;
-    }
-    game_->StopClockForDialog();
-    dialogs_->RunModal(*FrmScores);
-    game_->ResumeClockAfterDialog();
+    RunModalCommand([this] { dialogs_->RunModal(*FrmScores); });
 }
 
 void TMainBoard::ExitSubMenuClick() {

@@ -17,6 +17,7 @@
 #include "options/Options1.h"
 #include "persistence/Name1.h"
 #include "persistence/Scores1.h"
+#include "persistence/WindowPlacement.h"
 #include "presentation/BoardPainter.h"
 #include "presentation/ColorValues.h"
 
@@ -91,21 +92,11 @@ void TMainBoard::SetUrlOpener(UrlOpener opener) {
 
 void TMainBoard::HelpMenuClick() {
     // The clock stops only while the page is handed to the browser.
-    if (Busy()) {
-        return;
-    }
-    game_->StopClockForDialog();
-    opener_(HelpPageUrl(programFolder_, kHelpIndexPage));
-    game_->ResumeClockAfterDialog();
+    RunModalCommand([this] { opener_(HelpPageUrl(programFolder_, kHelpIndexPage)); });
 }
 
 void TMainBoard::AboutSubMenuClick() {
-    if (Busy()) {
-        return;
-    }
-    game_->StopClockForDialog();
-    dialogs_->RunModal(*FrmAbout);
-    game_->ResumeClockAfterDialog();
+    RunModalCommand([this] { dialogs_->RunModal(*FrmAbout); });
 }
 
 void TMainBoard::Image1Click() {
@@ -123,7 +114,7 @@ bool TMainBoard::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
         FormActivate();
     } else if (event->type() == QEvent::Show && !startUpDone_) {
-        CentreOnScreen();
+        CentreOnScreen(this);
         QTimer::singleShot(0, this, [this] { FormActivate(); });
     }
     return handled;
@@ -163,14 +154,6 @@ void TMainBoard::InitialLoad() {
     StretchBoard(game_->NumRows());
     game_->StartUp();
     StateChanged();
-}
-
-void TMainBoard::CentreOnScreen() {
-    if (const QScreen* screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
 }
 
 bool TMainBoard::Busy() const {

@@ -119,12 +119,14 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     void InitialLoad();
     void Panel1Paint(QPainter& painter);
     void SizeForRows(int rows);
-    void CentreOnScreen();
     void ReportFileError(const std::string& path, const FileResult& result);
     // Applies the options dialog as OK (or Save) does.
     void ApplyOptions(bool save, bool& changed);
     // Menu commands wait while a move or tick lets pending events run.
     bool Busy() const;
+    // A command that opens a modal window: the clock stops while it runs and
+    // starts again afterwards unless the game is paused.
+    void RunModalCommand(const std::function<void()>& command);
 
     std::unique_ptr<DialogService> dialogs_;
     std::unique_ptr<MediaService> media_;

@@ -1,10 +1,11 @@
 #include "persistence/Name1.h"
 
+#include "persistence/WindowPlacement.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QScreen>
 
 namespace zorvane {
 
@@ -12,16 +13,6 @@ namespace {
 
 constexpr Qt::WindowFlags kFrame =
     Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
-
-void CentreOnScreen(QWidget* window) {
-    const QScreen* screen = window->screen();
-    if (screen == nullptr) {
-        return;
-    }
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
-}
 
 }  // namespace
 

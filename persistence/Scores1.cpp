@@ -1,5 +1,7 @@
 #include "persistence/Scores1.h"
 
+#include "persistence/WindowPlacement.h"
+
 #include <QDate>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -7,7 +9,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QScreen>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
@@ -22,16 +23,6 @@ constexpr Qt::WindowFlags kFrame = Qt::Dialog | Qt::CustomizeWindowHint | Qt::Wi
 
 QString FromTable(const std::string& text) {
     return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-void CentreOnScreen(QWidget* window) {
-    const QScreen* screen = window->screen();
-    if (screen == nullptr) {
-        return;
-    }
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
 }
 
 // Only the score text may be edited, and it must not take the file's field
