@@ -12,7 +12,7 @@ deps:
 	@bash scripts/install-deps
 
 build: deps
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORVANE_TESTS=OFF $(CMAKE_FLAGS)
 	cmake --build build -j $(JOBS)
 
 run: build
@@ -34,14 +34,14 @@ bench: deps
 # Redraws every picture and icon into resources/ (the files are committed;
 # the normal build only packs them).
 artwork: deps
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORVANE_TESTS=OFF $(CMAKE_FLAGS)
 	cmake --build build -j $(JOBS) --target zorvane-artgen
 	QT_QPA_PLATFORM=offscreen ./build/bin/zorvane-artgen resources
 
 # Synthesises the sound effects and writes the songs into resources/sounds
 # and resources/music (the files are committed; the build only copies them).
 sounds: deps
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORVANE_TESTS=OFF $(CMAKE_FLAGS)
 	cmake --build build -j $(JOBS) --target zorvane-soundgen
 	./build/bin/zorvane-soundgen resources
 
