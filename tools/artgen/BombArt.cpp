@@ -1,4 +1,5 @@
 #include "tools/artgen/BombArt.h"
+#include "tools/artgen/PieceArt.h"
 
 #include <QPainterPath>
 #include <QRadialGradient>
@@ -124,22 +125,6 @@ QPainterPath Bar(qreal cx, qreal cy, qreal w, qreal h) {
     return path;
 }
 
-QPainterPath Burst(QPointF c, int rays, qreal outer, qreal inner) {
-    QPainterPath path;
-    for (int i = 0; i < 2 * rays; ++i) {
-        const qreal r = (i % 2 == 0) ? outer : inner;
-        const qreal a = qDegreesToRadians(-90.0 + 180.0 / rays * i);
-        const QPointF pt(c.x() + r * qCos(a), c.y() + r * qSin(a));
-        if (i == 0) {
-            path.moveTo(pt);
-        } else {
-            path.lineTo(pt);
-        }
-    }
-    path.closeSubpath();
-    return path;
-}
-
 QPainterPath SignPath(int kind) {
     const qreal x = kBody.x();
     const qreal y = kBody.y();
@@ -166,7 +151,7 @@ QPainterPath SignPath(int kind) {
             return Bar(x, y + 6.0, 22.0, 5.0).united(arrow);
         }
         default:
-            return Burst(kBody, 8, 11.0, 4.6);
+            return StarPath(kBody, 8, 11.0, 4.6);
     }
 }
 

@@ -36,12 +36,18 @@ QPointF ShapeCentre(char shape, QPointF centre, qreal radius) {
     return centre + QPointF(0, (radius - below) / 2);
 }
 
-QPainterPath StarPath(QPointF c, qreal radius) {
+QPainterPath FivePointStar(QPointF c, qreal radius) {
     constexpr qreal kInnerRatio = 0.49;
+    return StarPath(c, 5, radius, radius * kInnerRatio);
+}
+
+}  // namespace
+
+QPainterPath StarPath(QPointF c, int points, qreal outer, qreal inner) {
     QPainterPath path;
-    for (int i = 0; i < 10; ++i) {
-        const qreal r = (i % 2 == 0) ? radius : radius * kInnerRatio;
-        const qreal a = qDegreesToRadians(-90.0 + 36.0 * i);
+    for (int i = 0; i < 2 * points; ++i) {
+        const qreal r = (i % 2 == 0) ? outer : inner;
+        const qreal a = qDegreesToRadians(-90.0 + 180.0 / points * i);
         const QPointF pt(c.x() + r * qCos(a), c.y() + r * qSin(a));
         if (i == 0) {
             path.moveTo(pt);
@@ -52,8 +58,6 @@ QPainterPath StarPath(QPointF c, qreal radius) {
     path.closeSubpath();
     return path;
 }
-
-}  // namespace
 
 QPainterPath ShapePath(char shape, QPointF centre, qreal radius) {
     QPainterPath path;
@@ -74,7 +78,7 @@ QPainterPath ShapePath(char shape, QPointF centre, qreal radius) {
             path.closeSubpath();
             break;
         default:
-            path = StarPath(centre, radius);
+            path = FivePointStar(centre, radius);
             break;
     }
     return path;

@@ -17,6 +17,10 @@ inline constexpr char kShapeLetters[] = {'A', 'B', 'C', 'D'};
 // The outline of a shape whose outer size is 2 * radius, centred on centre.
 QPainterPath ShapePath(char shape, QPointF centre, qreal radius);
 
+// A star of `points` points around `centre`, the first pointing up, its
+// corners alternating between the outer and the inner radius.
+QPainterPath StarPath(QPointF centre, int points, qreal outer, qreal inner);
+
 // A piece filling the cell at (0, 0) .. (40, 40) with a small margin.
 // outlineWidth is in the painter's units; pieces drawn small (the icon) pass
 // a wider one so the outline survives the scaling.
