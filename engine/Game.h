@@ -37,22 +37,37 @@ class Game : private SavedGameSink {
     void StartUp();
 
     // Board model.
+    // Fills rows StartRows-1 .. 0 with new pieces (never beyond the board);
+    // from level 2 a piece may be a colour bomb. Assumes the rows are empty.
     void SetupBoard();
+    // Tag row x 10 + col into row and column.
     static void DecodeTag(int tag, int& row, int& col);
+    // True when no cell of the running board is occupied.
     bool BoardClear() const;
+    // The one level of undo: the four fields of every cell and the score.
     void CopyBoardtoSnap();
     void CopySnaptoBoard();
 
     // Moves.
+    // The click handler: ignored while the engine is busy or for the score
+    // digit; otherwise a group move, a bomb or special, or a bad move, then
+    // the board-cleared bonus when the board is empty.
     void Num1Click(const ClickSender& sender);
+    // Recomputes the same-colour marks of every cell and clears Exploded.
     void AnalyzeBoard();
+    // Whether the cell belongs to a touching group of three or more.
     bool IsGoodMove(int row, int col);
+    // Removes the group of the cell, 10 points a cell; the fall comes later.
     void ExplodePiece(int row, int col);
+    // Adds and shows the group bonus for the cells this move removed.
     void FindBonus();
     void SetBonus(std::int64_t n);
+    // The fall into removed cells, then empty columns close to the left.
     void ShufflePieces();
 
-    // Bombs and special pieces.
+    // Bombs and special pieces: each removes cells with ExplodeOne, which
+    // scores 10 every time it is applied and leaves the bomb flags for the
+    // fall.
     void ExplodeOne(int col, int row);
     void ExplodeAll(int colour);
     void ExplodeBlack(int row, int col);
@@ -61,21 +76,32 @@ class Game : private SavedGameSink {
     void ExplodeColumn(int col);
 
     // Row feed, clock and levels.
+    // One clock tick: fills one preview slot, or pushes the full strip in
+    // (ending the game or raising the level when due). Dropped while busy.
     void DXTimer1Timer(int lagCount = 1);
+    // A coloured piece (Pic != 0) stands in the top row.
     bool TopTouching() const;
+    // Pushes the board up one row and moves the strip in as row 0.
     void ShiftUp();
     void ClearAux();
+    // The next level: faster clock, fresh starting rows, empty strip.
     void LevelUp();
     void SetLevel(std::int32_t n);
     void PlaceSpecial(int kind);
 
     // Game flow.
+    // A new game at level 1, paused; refused while the engine is busy.
     void NewSubMenuClick();
+    // Stops a running clock (paused) or starts a stopped one.
     void BtnPauseClick();
+    // Restores the snapshot once, while allowed; a paused game stays paused.
     void UndoSubMenuClick();
+    // The end of a lost game: message, high-score entry, play again or close.
     void GameOver();
 
-    // Score display.
+    // Score display: SetScore shows the eight lowest digits and stores the
+    // score (saturating at the 32-bit range); ResetScore blanks the digits
+    // and shows 0.
     void SetScore(std::int64_t n);
     void ResetScore();
 
