@@ -68,55 +68,30 @@ void Sounds::PlayEffect(MediaPlayer& player, bool enabled) {
     player.Play();
 }
 
-void Sounds::PlayEffect(Effect effect) {
-    switch (effect) {
-        case Effect::Bad:
-            PlayEffect(*wump_, settings_.PlayBad);
-            break;
-        case Effect::Good:
-            PlayEffect(*subping_, settings_.PlayGood);
-            break;
-        case Effect::Explode:
-            PlayEffect(*explode_, settings_.PlayExplode);
-            break;
-        case Effect::Row:
-            PlayEffect(*clicker_, settings_.PlayClick);
-            break;
-    }
-}
-
-MediaPlayer& Sounds::PlayerFor(EffectSlot slot) {
+Sounds::EffectParts Sounds::PartsOf(EffectSlot slot) {
     switch (slot) {
         case EffectSlot::Bad:
-            return *wump_;
+            return {*wump_, settings_.BadSound, settings_.PlayBad};
         case EffectSlot::Good:
-            return *subping_;
+            return {*subping_, settings_.GoodSound, settings_.PlayGood};
         case EffectSlot::Explode:
-            return *explode_;
+            return {*explode_, settings_.ExplodeSound, settings_.PlayExplode};
         case EffectSlot::Row:
             break;
     }
-    return *clicker_;
+    return {*clicker_, settings_.RowSound, settings_.PlayClick};
+}
+
+void Sounds::PlayEffect(Effect effect) {
+    const EffectParts parts = PartsOf(effect);
+    PlayEffect(parts.player, parts.enabled);
 }
 
 void Sounds::SetEffectFile(EffectSlot slot, const std::string& file) {
-    switch (slot) {
-        case EffectSlot::Bad:
-            settings_.BadSound = file;
-            break;
-        case EffectSlot::Good:
-            settings_.GoodSound = file;
-            break;
-        case EffectSlot::Explode:
-            settings_.ExplodeSound = file;
-            break;
-        case EffectSlot::Row:
-            settings_.RowSound = file;
-            break;
-    }
-    MediaPlayer& player = PlayerFor(slot);
-    player.Close();
-    OpenPlayer(player, file, false);
+    const EffectParts parts = PartsOf(slot);
+    parts.file = file;
+    parts.player.Close();
+    OpenPlayer(parts.player, file, false);
 }
 
 void Sounds::StartMusic() {

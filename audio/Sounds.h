@@ -60,7 +60,13 @@ class Sounds {
     // machine has no audio device (a game without sound needs no messages).
     bool OpenPlayer(MediaPlayer& player, const std::string& file, bool quiet);
     void Report(const std::string& text);
-    MediaPlayer& PlayerFor(EffectSlot slot);
+    // An effect's player, its file setting and its switch.
+    struct EffectParts {
+        MediaPlayer& player;
+        std::string& file;
+        bool& enabled;
+    };
+    EffectParts PartsOf(EffectSlot slot);
     // The notice of a play that StopMusic cut short must not start the
     // next song: the music stays off until StartMusic.
     bool stoppedByUs_ = false;

@@ -4,9 +4,12 @@
 
 #include <string>
 
+#include "persistence/OptionsFile.h"
+
 namespace zorvane {
 
-enum class Effect { Bad, Good, Explode, Row };
+// The four sound effects are the four effect slots of the settings.
+using Effect = EffectSlot;
 
 class GameHost {
   public:
