@@ -3,6 +3,7 @@
 // the program.
 
 #include <QAction>
+#include <QFontDatabase>
 
 #include "AppFixture.h"
 #include "persistence/PlayerFiles.h"
@@ -17,6 +18,9 @@ class InstalledCopy : public AppTest {
         home = folder.string() + "-home";
         std::filesystem::remove_all(home);
         std::filesystem::create_directories(home);
+        // Fontconfig reads its own settings once, from the real home; under
+        // a home without them it leaks a little.
+        QFontDatabase::families();
         PointHome("XDG_CONFIG_HOME", home / "config");
         PointHome("XDG_DATA_HOME", home / "data");
         WriteFile(kInstalledMarker, "");
