@@ -33,6 +33,8 @@ QString RunFileDialog(QFileDialog& dialog, const QString& folder) {
 
 void QtDialogService::Message(QWidget* parent, const QString& caption, const QString& text) {
     QMessageBox box(IconFor(caption), caption, text, QMessageBox::Ok, parent);
+    // Paths and addresses can be copied out of any message.
+    box.setTextInteractionFlags(box.textInteractionFlags() | Qt::TextSelectableByMouse);
     box.exec();
 }
 

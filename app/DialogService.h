@@ -15,7 +15,8 @@ class DialogService : public OptionsChoosers {
   public:
     virtual ~DialogService() = default;
     // A message box with an OK button; "Error" shows an error icon, "Confirm"
-    // a question mark, anything else an information icon.
+    // a question mark, anything else an information icon. Its text can be
+    // selected, to copy a path or an address.
     virtual void Message(QWidget* parent, const QString& caption, const QString& text) = 0;
     // Yes and No, Enter choosing Yes and Escape No; true for Yes.
     virtual bool Question(QWidget* parent, const QString& caption, const QString& text) = 0;

@@ -90,8 +90,7 @@ void TMainBoard::RunModalCommand(const std::function<void()>& command) {
 
 void TMainBoard::SaveSubMenuClick() {
     RunModalCommand([this] {
-        const QString path =
-            dialogs_->SaveGameFileName(this, QString::fromStdString(programFolder_));
+        const QString path = dialogs_->SaveGameFileName(this, GamesFolder());
         if (!path.isEmpty()) {
             game_->SaveGameTo(path.toStdString());
         }
@@ -105,8 +104,7 @@ void TMainBoard::LoadSubMenuClick() {
                                 "The game in progress will be ended. Continue?")) {
             return;
         }
-        const QString path =
-            dialogs_->OpenGameFileName(this, QString::fromStdString(programFolder_));
+        const QString path = dialogs_->OpenGameFileName(this, GamesFolder());
         if (!path.isEmpty()) {
             game_->LoadGameFrom(path.toStdString());
         }
@@ -122,8 +120,11 @@ void TMainBoard::ExitSubMenuClick() {
 }
 
 void TMainBoard::SaveOptions1Click() {
-    const std::string path = programFolder_ + "Options.txt";
-    const FileResult result = SaveOptions(path, settings_);
+    const std::string path = files_.OptionsToWrite();
+    FileResult result = CreateFolderFor(path);
+    if (result.ok) {
+        result = SaveOptions(path, settings_);
+    }
     if (!result.ok) {
         ReportFileError(path, result);
     }

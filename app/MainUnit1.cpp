@@ -6,13 +6,17 @@
 #include <QApplication>
 #include <QDate>
 #include <QEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 
+#include "app/PlayerHomes.h"
 #include "help/About1.h"
+#include "help/HelpWindow.h"
 #include "help/WebLinks.h"
 #include "options/Options1.h"
 #include "persistence/Name1.h"
@@ -37,6 +41,7 @@ TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<M
     : dialogs_(std::move(dialogs)),
       media_(std::move(media)),
       programFolder_(std::move(programFolder)),
+      files_(PlayerFilesFor(programFolder_)),
       settings_(DefaultSettings(programFolder_)),
       random_(ClockSeed()),
       sounds_(std::make_unique<Sounds>(*media_, settings_, random_, programFolder_)),
@@ -70,8 +75,11 @@ TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<M
     FrmAbout = new TFrmAbout(this);
     FrmScores = new TFrmScores(scores_, this);
     FrmScores->SaveTable = [this] {
-        const std::string path = programFolder_ + "Scores.txt";
-        const FileResult result = scores_.SaveScores(path);
+        const std::string path = files_.ScoresToWrite();
+        FileResult result = CreateFolderFor(path);
+        if (result.ok) {
+            result = scores_.SaveScores(path);
+        }
         if (!result.ok) {
             ReportFileError(path, result);
         }
@@ -82,17 +90,42 @@ TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<M
         ShowMessage(caption.toStdString(), text.toStdString());
     };
     sounds_->SongOpened = [this](const std::string& song) { FrmOptions->ShowSongOpened(song); };
+    FrmOptions->Opener = [this](const QUrl& url) {
+        OpenLink(url);
+        return true;
+    };
     SetUrlOpener(DesktopOpener());
 }
 
 void TMainBoard::SetUrlOpener(UrlOpener opener) {
-    opener_ = opener;
-    FrmOptions->Opener = std::move(opener);
+    opener_ = std::move(opener);
+}
+
+void TMainBoard::OpenLink(const QUrl& url) {
+    if (url.isEmpty() || (opener_ && opener_(url))) {
+        return;
+    }
+    if (!url.isLocalFile()) {
+        ShowMessage("Web Link", "Zorvane could not open this address in a web browser:\r" +
+                                    url.toString(QUrl::FullyEncoded).toStdString() +
+                                    "\rCopy it into your browser to visit the page.");
+        return;
+    }
+    if (!QFileInfo(url.toLocalFile()).isFile()) {
+        ShowMessage("Error", QFile::encodeName(url.toLocalFile()).toStdString() +
+                                 ": the help page is missing");
+        return;
+    }
+    if (!helpWindow_) {
+        helpWindow_ = new HelpWindow(this);
+        helpWindow_->OpenWebLink = [this](const QUrl& address) { OpenLink(address); };
+    }
+    helpWindow_->ShowPage(url);
 }
 
 void TMainBoard::HelpMenuClick() {
     // The clock stops only while the page is handed to the browser.
-    RunModalCommand([this] { opener_(HelpPageUrl(programFolder_, kHelpIndexPage)); });
+    RunModalCommand([this] { OpenLink(HelpPageUrl(programFolder_, kHelpIndexPage)); });
 }
 
 void TMainBoard::AboutSubMenuClick() {
@@ -100,7 +133,7 @@ void TMainBoard::AboutSubMenuClick() {
 }
 
 void TMainBoard::Image1Click() {
-    opener_(HomePageUrl(programFolder_));
+    OpenLink(HomePageUrl(programFolder_));
 }
 
 TMainBoard::~TMainBoard() {
@@ -134,14 +167,14 @@ void TMainBoard::InitialLoad() {
     random_.Seed(ClockSeed());
     settings_ = DefaultSettings(programFolder_);
 
-    const std::string optionsPath = programFolder_ + "Options.txt";
+    const std::string optionsPath = files_.OptionsToRead();
     const FileResult options = LoadOptions(optionsPath, settings_, *this);
     if (!options.ok) {
         ReportFileError(optionsPath, options);
     }
     pictures_.Load(settings_, devicePixelRatioF());
 
-    const std::string scoresPath = programFolder_ + "Scores.txt";
+    const std::string scoresPath = files_.ScoresToRead();
     scores_.Clear(TodayText());
     const FileResult scores = scores_.LoadScores(scoresPath);
     if (!scores.ok) {
@@ -150,7 +183,7 @@ void TMainBoard::InitialLoad() {
 
     game_.emplace(settings_, *this, random_, scores_);
     FrmOptions->SetRunningRows(game_->NumRows());
-    game_->ScoresPath = scoresPath;
+    game_->ScoresPath = files_.ScoresToWrite();
     StretchBoard(game_->NumRows());
     game_->StartUp();
     StateChanged();
@@ -162,6 +195,15 @@ bool TMainBoard::Busy() const {
 
 void TMainBoard::ReportFileError(const std::string& path, const FileResult& result) {
     ShowMessage("Error", path + ": " + result.reason);
+}
+
+QString TMainBoard::GamesFolder() {
+    const std::string folder = files_.GamesFolder();
+    const FileResult made = CreateFolderFor(folder);
+    if (!made.ok) {
+        ShowMessage("Error", made.reason);
+    }
+    return QString::fromStdString(folder);
 }
 
 // GameHost.

@@ -16,6 +16,7 @@
 #include "help/HelpLinks.h"
 #include "persistence/HighScores.h"
 #include "persistence/OptionsFile.h"
+#include "persistence/PlayerFiles.h"
 #include "persistence/Settings.h"
 #include "presentation/Background.h"
 #include "presentation/PictureTables.h"
@@ -28,6 +29,7 @@ class QPushButton;
 
 namespace zorvane {
 
+class HelpWindow;
 class TFrmAbout;
 class TFrmName;
 class TFrmOptions;
@@ -36,8 +38,9 @@ class TFrmScores;
 class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     Q_OBJECT
   public:
-    // `programFolder` (ending with "/") holds Options.txt and Scores.txt.
-    // Creating the window opens the four effect players on their files.
+    // `programFolder` ends with "/"; Options.txt and Scores.txt are read and
+    // written where PlayerFiles puts them for that folder. Creating the
+    // window opens the four effect players on their files.
     TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<MediaService> media,
                std::string programFolder);
     ~TMainBoard() override;
@@ -64,8 +67,10 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     void AboutSubMenuClick();
     void Image1Click();
     // Where pages and web addresses go; the desktop's browser unless a test
-    // says otherwise.
+    // says otherwise. When it cannot take them, a page shows in the help
+    // window and a web address in a message the player can copy it from.
     void SetUrlOpener(UrlOpener opener);
+    void OpenLink(const QUrl& url);
     void RefreshBoard();
 
     // What the tests and the painting read.
@@ -84,6 +89,8 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     TFrmName& NameWindow() const { return *FrmName; }
     TFrmOptions& OptionsWindow() const { return *FrmOptions; }
     TFrmAbout& AboutWindow() const { return *FrmAbout; }
+    // The game's own help window, once a page has needed it.
+    HelpWindow* HelpViewer() const { return helpWindow_; }
     BackgroundPicture& Background() { return background_; }
     Sounds& GameSounds() { return *sounds_; }
 
@@ -120,6 +127,8 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     void Panel1Paint(QPainter& painter);
     void SizeForRows(int rows);
     void ReportFileError(const std::string& path, const FileResult& result);
+    // Where the saved-game choosers start, made when missing.
+    QString GamesFolder();
     // Applies the options dialog as OK (or Save) does.
     void ApplyOptions(bool save, bool& changed);
     // Menu commands wait while a move or tick lets pending events run.
@@ -131,6 +140,7 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     std::unique_ptr<DialogService> dialogs_;
     std::unique_ptr<MediaService> media_;
     std::string programFolder_;
+    PlayerFiles files_;
     Settings settings_;
     RandomSource random_;
     std::unique_ptr<Sounds> sounds_;
@@ -160,6 +170,7 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     TFrmName* FrmName = nullptr;
     TFrmOptions* FrmOptions = nullptr;
     TFrmAbout* FrmAbout = nullptr;
+    HelpWindow* helpWindow_ = nullptr;
     UrlOpener opener_;
 };
 

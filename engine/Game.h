@@ -121,8 +121,8 @@ class Game : private SavedGameSink {
 
     int NumRows() const { return numRows_; }
     const Settings& GameSettings() const { return settings_; }
-    // Where the high-score table is written after each change; empty keeps
-    // it in memory only.
+    // Where the high-score table is written after each change (its folder
+    // is made when missing); empty keeps it in memory only.
     std::string ScoresPath;
 
     // Game state, named as the rules name it.

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "engine/Game.h"
+#include "persistence/PlayerFiles.h"
 
 namespace zorvane {
 
@@ -65,7 +66,11 @@ void Game::GameOver() {
         const std::string name = host_.AskHighScoreName();
         scores_.InsertScore(name, Score, Level, host_.TodayText());
         if (!ScoresPath.empty()) {
-            const FileResult saved = scores_.SaveScores(ScoresPath);
+            // The player's data folder is made with the first score kept there.
+            FileResult saved = CreateFolderFor(ScoresPath);
+            if (saved.ok) {
+                saved = scores_.SaveScores(ScoresPath);
+            }
             if (!saved.ok) {
                 ReportFileError(ScoresPath, saved);
             }

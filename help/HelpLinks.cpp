@@ -22,7 +22,7 @@ QUrl HelpPageUrl(const std::string& programFolder, const QString& relativeName) 
 }
 
 UrlOpener DesktopOpener() {
-    return [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    return [](const QUrl& url) { return QDesktopServices::openUrl(url); };
 }
 
 }  // namespace zorvane

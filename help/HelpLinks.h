@@ -20,12 +20,12 @@ inline const QString kRandomModePage = QStringLiteral("Help/randommode.html");
 QUrl HelpPageUrl(const std::string& programFolder, const QString& relativeName);
 
 // Hands a page or address to whatever the desktop opens it with, and returns
-// without waiting. Injected so that the commands can be tested without a
-// browser.
-using UrlOpener = std::function<void(const QUrl&)>;
+// without waiting: false when the desktop has nothing to open it with.
+// Injected so that the commands can be tested without a browser.
+using UrlOpener = std::function<bool(const QUrl&)>;
 
-// QDesktopServices::openUrl. Its result is not examined: a missing page or
-// browser is the desktop's to report, and the game carries on.
+// QDesktopServices::openUrl. Once the desktop has taken the page, a missing
+// page is the browser's to report.
 UrlOpener DesktopOpener();
 
 }  // namespace zorvane

@@ -1,7 +1,16 @@
 // Help, the about box and the web links: what they open, and that the game
 // clock keeps its state.
 
+#include <QMessageBox>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+
 #include "AppFixture.h"
+#include "help/HelpWindow.h"
+#include "help/WebLinks.h"
 #include "options/Options1.h"
 
 namespace zorvane::test {
@@ -11,10 +20,14 @@ class HelpCommands : public AppTest {
   protected:
     TMainBoard& StartWithOpener() {
         TMainBoard& b = Start();
-        b.SetUrlOpener([this](const QUrl& url) { opened.push_back(url); });
+        b.SetUrlOpener([this](const QUrl& url) {
+            opened.push_back(url);
+            return desktopOpens;
+        });
         return b;
     }
     std::vector<QUrl> opened;
+    bool desktopOpens = true;
 };
 
 TEST_F(HelpCommands, HelpOpensTheIndexAndKeepsTheClockState) {
@@ -53,6 +66,70 @@ TEST_F(HelpCommands, TheLogoAndTheOptionsLinksOpenTheirPagesWithoutTouchingTheCl
     EXPECT_EQ(opened[0].toLocalFile().toStdString(), ProgramFolder() + "Help/about.html");
     EXPECT_EQ(opened[1].toLocalFile().toStdString(), ProgramFolder() + "Help/randommode.html");
     EXPECT_EQ(opened[2].scheme(), "https");
+}
+
+TEST_F(HelpCommands, WithoutABrowserF1ShowsTheIndexInTheGamesOwnWindow) {
+    desktopOpens = false;
+    TMainBoard& b = StartWithOpener();
+    b.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&b));
+    QTest::keyClick(&b, Qt::Key_F1);
+    ASSERT_EQ(dialogs->log.size(), 1);  // no pages beside the program
+    EXPECT_EQ(dialogs->log[0].toStdString(),
+              "message: Error: " + ProgramFolder() + "Help/index.html: the help page is missing");
+    EXPECT_EQ(b.HelpViewer(), nullptr);
+
+    std::filesystem::create_directories(folder / "Help");
+    WriteFile("Help/index.html",
+              "<html><head><title>Zorvane Help</title></head><body>"
+              "<a href=\"about.html\">About</a></body></html>");
+    WriteFile("Help/about.html", "<html><body>About</body></html>");
+    b.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&b));
+    QTest::keyClick(&b, Qt::Key_F1);
+    ASSERT_NE(b.HelpViewer(), nullptr);
+    EXPECT_TRUE(b.HelpViewer()->isVisible());
+    EXPECT_EQ(b.HelpViewer()->Browser()->source().toLocalFile().toStdString(),
+              ProgramFolder() + "Help/index.html");
+    EXPECT_EQ(b.HelpViewer()->windowTitle(), "Zorvane Help");
+    EXPECT_EQ(opened.size(), 2u);       // the desktop was asked first each time
+    EXPECT_FALSE(b.Clock().Enabled());  // paused before, paused after
+
+    // The logo's page goes to the same window.
+    b.Image1Click();
+    EXPECT_EQ(b.HelpViewer()->Browser()->source().toLocalFile().toStdString(),
+              ProgramFolder() + "Help/about.html");
+    EXPECT_EQ(dialogs->log.size(), 1);
+}
+
+TEST_F(HelpCommands, AWebAddressTheDesktopCannotOpenIsShownToCopy) {
+    desktopOpens = false;
+    TMainBoard& b = StartWithOpener();
+    b.OptionsWindow().LblMusicClick(3);
+    ASSERT_EQ(dialogs->log.size(), 1);
+    EXPECT_TRUE(dialogs->log[0].startsWith("message: Web Link: "));
+    EXPECT_TRUE(dialogs->log[0].contains("\n" + QString(kMusicDownloadPages[2]) + "\n"))
+        << dialogs->log[0].toStdString();
+    EXPECT_EQ(b.HelpViewer(), nullptr);
+
+    // The real message box lets the player select the address, also in a
+    // style whose boxes are not selectable by themselves.
+    const QString style = QApplication::style()->name();
+    QApplication::setStyle(QStyleFactory::create("Windows"));
+    QtDialogService service;
+    Qt::TextInteractionFlags flags;
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        flags = box->textInteractionFlags();
+        shown = box->text();
+        box->accept();
+    });
+    service.Message(&b, "Web Link", kMusicDownloadPages[2]);
+    QApplication::setStyle(QStyleFactory::create(style));
+    EXPECT_EQ(shown, kMusicDownloadPages[2]);
+    EXPECT_TRUE(flags.testFlag(Qt::TextSelectableByMouse));
 }
 
 }  // namespace

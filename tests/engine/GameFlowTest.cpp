@@ -189,11 +189,12 @@ TEST(GameOver, ALowScoreGoesStraightToThePlayAgainQuestion) {
 TEST(GameOver, ATableThatCannotBeWrittenIsReportedAndTheGameGoesOn) {
     GameFixture f;
     f.host.playAgain = true;
-    f.game->ScoresPath = "/nonexistent-folder/Scores.txt";
+    // Not even its folder can be made: /dev/null is no folder.
+    f.game->ScoresPath = "/dev/null/Scores.txt";
     f.game->SetScore(9000);
     LoseNow(f);
     ASSERT_GE(f.host.events.size(), 4u);
-    EXPECT_EQ(f.host.events[3].rfind("message: Error: /nonexistent-folder/Scores.txt: ", 0), 0u)
+    EXPECT_EQ(f.host.events[3].rfind("message: Error: /dev/null/Scores.txt: ", 0), 0u)
         << f.host.events[3];
     EXPECT_EQ(f.scores.Row(0).Score, "9000");  // the table keeps the entry
     EXPECT_EQ(f.game->Level, 1);
