@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 #include "tools/replay/ReplayRunner.h"
@@ -93,6 +94,7 @@ TEST(ReplayScript, NumbersAtTheEndsOfTheRangePlayWithoutFault) {
     std::ofstream(options, std::ios::binary) << "NumRows=$80000000\r\nStartRows=$80000000\r\n";
     ReplayOptions settings;
     settings.optionsFile = options.string();
+    settings.startRows = std::numeric_limits<int>::min();  // overrides the file, as --start-rows
     std::string board = "board\n";
     for (int row = 0; row < 9; ++row) {
         board += "..........\n";
