@@ -48,8 +48,8 @@ void Game::SetupBoard() {
     // Filled from the highest start row down so a copy looks at the cell to
     // the left, filled just before in the same row. Rows beyond the board
     // are never written, whatever StartRows says.
-    const int top = std::min<int>(settings_.StartRows, numRows_) - 1;
-    for (int row = top; row >= 0; --row) {
+    const int rows = std::clamp<int>(settings_.StartRows, 0, numRows_);
+    for (int row = rows - 1; row >= 0; --row) {
         for (int col = 0; col < kColumns; ++col) {
             const int copyDraw = random_.Random(10);
             int colour = random_.Random(6) + 1;

@@ -41,4 +41,22 @@ CellPicture PictureOf(const TCell& cell) {
     return {cell.IsBomb ? Table::Bomb : Table::Piece, cell.Pic};
 }
 
+TCell ContentOf(const CellPicture& picture) {
+    switch (picture.table) {
+        case CellPicture::Table::Special:
+            return MakeSpecial(picture.index);
+        case CellPicture::Table::Bomb:
+            return MakeBomb(picture.index);
+        case CellPicture::Table::Piece:
+            break;
+    }
+    return MakePiece(picture.index);
+}
+
+bool ShowsWhatItHolds(const TCell& cell) {
+    TCell content;
+    CopyContent(content, cell);
+    return SameContent(content, ContentOf(PictureOf(content)));
+}
+
 }  // namespace zorvane

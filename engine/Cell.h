@@ -66,4 +66,14 @@ struct CellPicture {
 // blank. Values outside the tables show blank.
 CellPicture PictureOf(const TCell& cell);
 
+// The four fields of what a picture stands for; the blank picture is an
+// empty cell.
+TCell ContentOf(const CellPicture& picture);
+
+// True when the four fields are exactly those of the picture they show, as
+// for every cell the game itself makes. False for fields that show nothing
+// (a piece colour outside 1..6) or show something they are not (IsSpecial
+// without IsBomb, a SpecialNum on a plain piece).
+bool ShowsWhatItHolds(const TCell& cell);
+
 }  // namespace zorvane

@@ -37,8 +37,9 @@ class Game : private SavedGameSink {
     void StartUp();
 
     // Board model.
-    // Fills rows StartRows-1 .. 0 with new pieces (never beyond the board);
-    // from level 2 a piece may be a colour bomb. Assumes the rows are empty.
+    // Fills rows StartRows-1 .. 0 with new pieces (never beyond the board,
+    // none for a StartRows below 1); from level 2 a piece may be a colour
+    // bomb. Assumes the rows are empty.
     void SetupBoard();
     // Tag row x 10 + col into row and column.
     static void DecodeTag(int tag, int& row, int& col);
@@ -51,7 +52,7 @@ class Game : private SavedGameSink {
     // Moves.
     // The click handler: ignored while the engine is busy or for the score
     // digit; otherwise a group move, a bomb or special, or a bad move, then
-    // the board-cleared bonus when the board is empty.
+    // the board-cleared bonus when that move removed the last pieces.
     void Num1Click(const ClickSender& sender);
     // Recomputes the same-colour marks of every cell and clears Exploded.
     void AnalyzeBoard();
@@ -92,7 +93,9 @@ class Game : private SavedGameSink {
     // Game flow.
     // A new game at level 1, paused; refused while the engine is busy.
     void NewSubMenuClick();
-    // Stops a running clock (paused) or starts a stopped one.
+    // Stops a running clock (paused) or starts a stopped one. Pressed while
+    // a move or push runs, it pauses when that ends; a second press during
+    // the same move takes it back.
     void BtnPauseClick();
     // Restores the snapshot once, while allowed; a paused game stays paused.
     void UndoSubMenuClick();
@@ -148,6 +151,7 @@ class Game : private SavedGameSink {
     void FireBombOrSpecial(int row, int col, bool& firedAny);
     void FireSpecialKind(int kind, int row, int col);
     void AwardBoardClearedBonus();
+    void ApplyDeferredPause();
     void ResetForNewGame();
     void ResetProgressDisplays();
     void FillNextSlot();
@@ -169,6 +173,7 @@ class Game : private SavedGameSink {
     RandomSource& random_;
     HighScoreTable& scores_;
     int numRows_ = 9;
+    bool pauseDeferred_ = false;  // pressed while busy, applied when the move ends
 };
 
 }  // namespace zorvane

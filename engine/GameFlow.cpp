@@ -31,6 +31,12 @@ void Game::ResetForNewGame() {
 }
 
 void Game::BtnPauseClick() {
+    // A move or push has let pending events run; the clock is in flux until
+    // it ends, so the press waits for that end.
+    if (!EngineIdle) {
+        pauseDeferred_ = !pauseDeferred_;
+        return;
+    }
     // Follows the clock, not Paused: a stopped clock always starts.
     if (host_.ClockEnabled()) {
         StopClock();
@@ -42,6 +48,20 @@ void Game::BtnPauseClick() {
         Paused = false;
     }
     host_.StateChanged();
+}
+
+void Game::ApplyDeferredPause() {
+    if (!pauseDeferred_) {
+        return;
+    }
+    pauseDeferred_ = false;
+    // The button read "Pause" while the move ran, so the press pauses; it
+    // never starts a clock the move left stopped.
+    if (host_.ClockEnabled()) {
+        StopClock();
+        Status.BtnPause = "Start";
+        Paused = true;
+    }
 }
 
 void Game::UndoSubMenuClick() {

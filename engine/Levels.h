@@ -38,6 +38,19 @@ constexpr int SpeedForLevel(std::int64_t level) {
     return SpeedTable[level > kMaxLevelInTable ? kMaxLevelInTable : level];
 }
 
+// Bounds for a level or a count that comes from a file or a script. Play
+// adds one level, one row or one cleared board at a time, so from these
+// bounds Level + 29 and every count stay far below the 32-bit limit.
+constexpr std::int32_t kMaxLevel = 1000000;
+constexpr std::int32_t kMaxCount = 1000000;
+
+constexpr std::int32_t BoundedLevel(std::int64_t level) {
+    return static_cast<std::int32_t>(level < 1 ? 1 : level > kMaxLevel ? kMaxLevel : level);
+}
+constexpr std::int32_t BoundedCount(std::int64_t count) {
+    return static_cast<std::int32_t>(count < 0 ? 0 : count > kMaxCount ? kMaxCount : count);
+}
+
 // A level lasts Level + 29 pushed rows.
 constexpr std::int64_t RowsForLevel(std::int64_t level) {
     return level + 29;

@@ -24,8 +24,10 @@ void Game::Num1Click(const ClickSender& sender) {
     EngineIdle = false;
 
     bool running = true;
+    bool removed = false;
     if (Board[col][row].IsBomb) {
         FireBombOrSpecial(row, col, running);
+        removed = running;  // whatever fires takes at least its own cell
     } else if (IsGoodMove(row, col)) {
         if (settings_.PlayGood) {
             host_.PlayEffect(Effect::Good);
@@ -33,6 +35,7 @@ void Game::Num1Click(const ClickSender& sender) {
         MovePrologue();
         ExplodePiece(row, col);
         MoveEpilogue();
+        removed = true;
     } else {
         if (settings_.PlayBad) {
             host_.PlayEffect(Effect::Bad);
@@ -44,10 +47,15 @@ void Game::Num1Click(const ClickSender& sender) {
     if (running) {
         Paused = false;
     }
-    if (BoardClear()) {
+    // Only a move can earn the bonus: a click on a board that was already
+    // empty removes nothing and pays nothing.
+    if (removed && BoardClear()) {
         AwardBoardClearedBonus();
     }
+    // A click that fired nothing leaves a paused game paused.
+    Status.BtnPause = host_.ClockEnabled() ? "Pause" : "Start";
     EngineIdle = true;
+    ApplyDeferredPause();
     host_.StateChanged();
 }
 

@@ -26,6 +26,7 @@ void Game::DXTimer1Timer(int /*lagCount*/) {
                 Status.BtnPause = "Start";
                 Paused = true;
             }
+            pauseDeferred_ = false;  // the game that ended is paused anyway
             host_.StateChanged();
             return;
         }
@@ -38,6 +39,7 @@ void Game::DXTimer1Timer(int /*lagCount*/) {
                                                      : "You have proceeded to the next level!");
             LevelUp();
             ResetProgressDisplays();
+            ApplyDeferredPause();
             host_.StateChanged();
             return;
         }
@@ -50,6 +52,7 @@ void Game::DXTimer1Timer(int /*lagCount*/) {
     ++AuxCount;
     StartClock();
     EngineIdle = true;
+    ApplyDeferredPause();
     host_.StateChanged();
 }
 

@@ -37,7 +37,9 @@ bool Game::LoadGameFrom(const std::string& path) {
     }
     StopClock();
     std::vector<std::string> lines;
-    const FileResult result = ReadTextFile(path, lines);
+    // A file with no saved-game line at all is refused before anything
+    // changes, the score included.
+    const FileResult result = ReadSavedGameLines(path, lines);
     if (!result.ok) {
         ReportFileError(path, result);
         ResumeClockAfterDialog();
@@ -52,21 +54,23 @@ bool Game::LoadGameFrom(const std::string& path) {
     return true;
 }
 
+// The counters are held within bounds the rules can count on; a score
+// below zero cannot come from play.
 void Game::LoadScore(std::int32_t score) {
-    SetScore(score);
+    SetScore(score < 0 ? 0 : score);
 }
 
 void Game::LoadLevel(std::int32_t level) {
-    SetLevel(level);
+    SetLevel(BoundedLevel(level));
     host_.SetClockInterval(SpeedForLevel(Level));
 }
 
 void Game::LoadClearedCount(std::int32_t count) {
-    ClearedCount = count;
+    ClearedCount = BoundedCount(count);
 }
 
 void Game::LoadRowsDone(std::int32_t rows) {
-    RowsDone = rows;
+    RowsDone = BoundedCount(rows);
     ShowProgress();
 }
 
@@ -74,11 +78,14 @@ void Game::LoadCell(int col, int row, const SavedCell& cell) {
     if (col < 0 || col >= kColumns || row < 0 || row >= kMaxRows) {
         return;
     }
-    TCell& target = Board[col][row];
-    target.Pic = cell.Pic;
-    target.IsBomb = cell.IsBomb;
-    target.IsSpecial = cell.IsSpecial;
-    target.SpecialNum = cell.SpecialNum;
+    TCell loaded;
+    loaded.Pic = cell.Pic;
+    loaded.IsBomb = cell.IsBomb;
+    loaded.IsSpecial = cell.IsSpecial;
+    loaded.SpecialNum = cell.SpecialNum;
+    // Values that make no cell the game could show would be an invisible
+    // obstacle or a piece that acts unlike its picture: the cell loads empty.
+    CopyContent(Board[col][row], ShowsWhatItHolds(loaded) ? loaded : TCell{});
 }
 
 }  // namespace zorvane

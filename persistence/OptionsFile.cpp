@@ -1,5 +1,7 @@
 #include "persistence/OptionsFile.h"
 
+#include <algorithm>
+
 #include "persistence/ColorText.h"
 #include "persistence/TextHelpers.h"
 
@@ -52,7 +54,8 @@ void ApplyOptionsLine(const std::string& line, Settings& settings, OptionsHooks&
         settings.NumRows = TextToInt(value);
         settings.NumRowsSetting = settings.NumRows;
     } else if (upper == "STARTROWS") {
-        settings.StartRows = TextToInt(value);
+        // Fewer than one starting row would leave a board with nothing to play.
+        settings.StartRows = std::max(TextToInt(value), 1);
         hooks.StartRowsRead(settings.StartRows);
     } else if (upper == "BOARDCOLOR") {
         // A colour that reads as nothing leaves the old one in force.
@@ -64,8 +67,11 @@ void ApplyOptionsLine(const std::string& line, Settings& settings, OptionsHooks&
     } else if (upper.starts_with("COLOR")) {
         // Only the sixth character names the slot, so "Color12" is slot 1.
         const int slot = upper.size() > 5 ? TextToInt(upper.substr(5, 1)) : 0;
+        // A colour outside the nine leaves the slot its own colour, the one
+        // its pictures would fall back to anyway.
         if (slot >= 1 && slot <= 6) {
-            settings.Color(slot) = TextToInt(value);
+            const std::int32_t colour = TextToInt(value);
+            settings.Color(slot) = colour >= 1 && colour <= 9 ? colour : slot;
         }
     } else if (upper == "MUSICFOLDER") {
         // The path line follows CycleMusic as read so far.
@@ -85,7 +91,9 @@ void ApplyOptionsLine(const std::string& line, Settings& settings, OptionsHooks&
             settings.GraphicsBackSet = true;
         }
     } else if (upper == "GRAPHICSTYPE") {
-        settings.GraphicsType = TextToInt(value);
+        // Outside the four modes nothing is drawn, as with no mode chosen.
+        const std::int32_t mode = TextToInt(value);
+        settings.GraphicsType = mode >= -1 && mode <= 3 ? mode : -1;
     } else if (upper == "TRANSPARENT") {
         settings.Transparent = TextToBool(value);
         hooks.TransparentRead(settings.Transparent);

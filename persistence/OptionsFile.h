@@ -33,7 +33,11 @@ class OptionsHooks {
     virtual void StartMusic();
 };
 
-// Applies the lines of an options file, in order, over `settings`.
+// Applies the lines of an options file, in order, over `settings`. Numbers
+// that would mislead the game are brought into range: StartRows below 1 reads
+// as 1, a colour outside 1..9 as the slot's own colour, a GraphicsType
+// outside -1..3 as -1. NumRows is kept as read; the game runs anything but
+// 9, 12 or 16 as 9.
 void ApplyOptionsLines(const std::vector<std::string>& lines, Settings& settings,
                        OptionsHooks& hooks);
 

@@ -24,13 +24,14 @@ std::pair<std::int32_t, std::int32_t> CellAddress(std::string_view header) {
     return {TextToInt(col), TextToInt(row)};
 }
 
-// A cell whose values have no picture would break the painting: it loads empty.
-SavedCell Checked(const SavedCell& cell) {
-    const bool special = cell.IsBomb && cell.IsSpecial;
-    if (cell.Pic < 0 || cell.Pic > 6 || (special && (cell.SpecialNum < 1 || cell.SpecialNum > 6))) {
-        return SavedCell{};
-    }
-    return cell;
+// A line that starts a cell block; the reader looks at nothing else of it.
+bool IsCellHeader(std::string_view line) {
+    return UpperText(line.substr(0, 3)) == "POS";
+}
+
+bool IsCounterKey(const std::string& upperKey) {
+    return upperKey == "NUMROWS" || upperKey == "SCORE" || upperKey == "LEVEL" ||
+           upperKey == "CLEAREDCOUNT" || upperKey == "ROWSDONE";
 }
 
 }  // namespace
@@ -77,7 +78,7 @@ void ApplySavedGameLines(const std::vector<std::string>& lines, SavedGameSink& s
         if (line.empty() || line.front() == ';') {
             continue;
         }
-        if (UpperText(line.substr(0, 3)) == "POS") {
+        if (IsCellHeader(line)) {
             const auto [col, row] = CellAddress(line);
             // The four value lines are taken as they come, whatever their keys.
             SavedCell cell;
@@ -86,7 +87,7 @@ void ApplySavedGameLines(const std::vector<std::string>& lines, SavedGameSink& s
             cell.IsSpecial = TextToBool(SplitAt(take(), "=").second);
             cell.SpecialNum = TextToInt(SplitAt(take(), "=").second);
             if (col >= 0 && col < kSavedColumns && row >= 0 && row < kSavedRows) {
-                sink.LoadCell(col, row, Checked(cell));
+                sink.LoadCell(col, row, cell);
             }
             continue;
         }
@@ -105,9 +106,31 @@ void ApplySavedGameLines(const std::vector<std::string>& lines, SavedGameSink& s
     }
 }
 
+bool HoldsSavedGame(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        if (line.empty() || line.front() == ';') {
+            continue;
+        }
+        if (IsCellHeader(line) || IsCounterKey(UpperText(SplitAt(line, "=").first))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+FileResult ReadSavedGameLines(const std::string& path, std::vector<std::string>& lines) {
+    FileResult result = ReadTextFile(path, lines);
+    if (result.ok && !HoldsSavedGame(lines)) {
+        result.ok = false;
+        result.reason = "the file holds no saved game";
+        lines.clear();
+    }
+    return result;
+}
+
 FileResult ReadSavedGame(const std::string& path, SavedGameSink& sink) {
     std::vector<std::string> lines;
-    const FileResult result = ReadTextFile(path, lines);
+    const FileResult result = ReadSavedGameLines(path, lines);
     if (result.ok) {
         ApplySavedGameLines(lines, sink);
     }

@@ -39,8 +39,8 @@ class SavedGameSink {
     virtual void LoadLevel(std::int32_t level) = 0;  // never below 1
     virtual void LoadClearedCount(std::int32_t count) = 0;
     virtual void LoadRowsDone(std::int32_t rows) = 0;
-    // Only cells inside the 10 x 16 grid; values outside the picture tables
-    // arrive as an empty cell.
+    // Only cells inside the 10 x 16 grid, with the four values as read: the
+    // game decides which of them make a cell it can show.
     virtual void LoadCell(int col, int row, const SavedCell& cell) = 0;
 };
 
@@ -49,7 +49,16 @@ std::vector<std::string> SavedGameLines(const SavedGame& game);
 FileResult WriteSavedGame(const std::string& path, const SavedGame& game);
 
 void ApplySavedGameLines(const std::vector<std::string>& lines, SavedGameSink& sink);
-// Reads the whole file first, so a file that cannot be read changes nothing.
+
+// Whether any line is one a saved game is made of: a counter key or a cell
+// header. Comments, empty lines and unknown keys are not.
+bool HoldsSavedGame(const std::vector<std::string>& lines);
+
+// Reads the lines of a saved game. Fails with a reason when the file cannot
+// be read or holds no saved game at all, so such a file changes nothing.
+FileResult ReadSavedGameLines(const std::string& path, std::vector<std::string>& lines);
+
+// ReadSavedGameLines, then the lines applied to the sink.
 FileResult ReadSavedGame(const std::string& path, SavedGameSink& sink);
 
 }  // namespace zorvane

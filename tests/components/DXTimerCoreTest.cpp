@@ -102,6 +102,16 @@ TEST_F(TimerTest, ActivationWithActiveOnly) {
     EXPECT_EQ(lags, (std::vector<int32_t>{1}));
 }
 
+TEST_F(TimerTest, ARepeatedActivationNeitherNotifiesNorPostponesTheTick) {
+    StartAt(0);
+    timer.ApplicationActivated(500);
+    timer.ApplicationActivated(590);
+    EXPECT_EQ(events, "");
+    EXPECT_EQ(timer.NextDueTime(), 600u);
+    EXPECT_TRUE(timer.IdleCheck(600));
+    EXPECT_EQ(lags, (std::vector<int32_t>{1}));
+}
+
 TEST_F(TimerTest, ActivationWithoutActiveOnlyAndChangingIt) {
     timer.SetActiveOnly(false, 0);
     StartAt(0);

@@ -59,6 +59,35 @@ TEST(SetupBoard, NeverWritesOutsideTheBoard) {
     EXPECT_TRUE(none.random.asked.empty());
 }
 
+TEST(SetupBoard, OptionsNumbersAtTheEndsOfTheRangeGiveABoardThatPlays) {
+    struct Case {
+        std::string text;
+        int filledRows;
+    };
+    const std::vector<Case> cases = {
+        {"-2147483648", 1}, {"$80000000", 1},  {"-1", 1},
+        {"0", 1},           {"2147483647", 9}, {"0x7FFFFFFF", 9},
+    };
+    for (const Case& c : cases) {
+        Settings read;
+        OptionsHooks hooks;
+        ApplyOptionsLines({"NumRows=" + c.text, "StartRows=" + c.text}, read, hooks);
+        GameFixture f(read);
+        f.host.playAgain = true;
+        ASSERT_EQ(f.game->NumRows(), 9) << c.text;
+        const Rows board = f.BoardText(9);
+        for (int row = 0; row < 9; ++row) {
+            EXPECT_EQ(board[8 - row].find('.') == std::string::npos, row < c.filledRows)
+                << c.text << ", row " << row;
+        }
+        // A click and a push over it; a full board is lost at the push.
+        f.Click(0, 0);
+        f.Tick(11);
+        EXPECT_EQ(std::count(f.host.events.begin(), f.host.events.end(), "sound: row"), 1)
+            << c.text;
+    }
+}
+
 TEST(SetupBoard, CopiesTheLeftColourOnDrawsSixToEight) {
     SetupGame s(1);
     // Pairs (copy draw, colour draw) for columns 0..9.

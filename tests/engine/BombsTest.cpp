@@ -171,6 +171,35 @@ TEST(Chains, ALowerOrEqualSpecialWaitsForItsOwnClick) {
     }
 }
 
+TEST(Chains, AHigherSpecialSlidingInFromTheRightFiresToo) {
+    GameFixture f;
+    f.SetBoard({"....1.2...",  //
+                "3456CD1234"});
+    f.Click(4, 0);
+    // The column piece takes its column (20); the row-and-column piece slides
+    // into the emptied column and takes the bottom row and itself again (100,
+    // nine cells 145).
+    EXPECT_EQ(f.game->Score, 20 + 100 + 145);
+    EXPECT_EQ(f.host.events, (std::vector<std::string>{"sound: explode", "sound: explode"}));
+    EXPECT_EQ(f.BoardText(2), (Rows{"..........", "2........."}));
+}
+
+TEST(Chains, OnlyASpecialCanFireTheNextKind) {
+    // A plain piece that carries a kind number falls into the clicked cell:
+    // it is a piece, and the chain stops.
+    GameFixture f;
+    f.SetBoard({"2345634562",  //
+                "3456.45623",  //
+                "1234B12341"});
+    TCell marked = MakePiece(6);
+    marked.SpecialNum = 3;
+    f.game->Board[4][1] = marked;
+    f.Click(4, 0);
+    EXPECT_EQ(f.game->Score, 270);
+    EXPECT_EQ(f.host.events, std::vector<std::string>{"sound: explode"});
+    EXPECT_EQ(f.BoardText(3)[2][4], '6');
+}
+
 TEST(Specials, AnUnknownKindFiresNothingAndLeavesTheGamePaused) {
     GameFixture f;
     f.SetBoard({"111......."});
@@ -180,6 +209,7 @@ TEST(Specials, AnUnknownKindFiresNothingAndLeavesTheGamePaused) {
     EXPECT_TRUE(f.host.events.empty());
     EXPECT_EQ(f.game->Score, 0);
     EXPECT_TRUE(f.game->Paused);
+    EXPECT_EQ(f.game->Status.BtnPause, "Start");
     EXPECT_TRUE(f.game->EngineIdle);
 }
 

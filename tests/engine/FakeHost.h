@@ -55,6 +55,15 @@ class FakeHost : public GameHost {
     std::function<void()> duringMessage;
 };
 
+// The preview strip as cell characters, slot 0 first.
+inline std::string AuxText(const Game& g) {
+    std::string text;
+    for (const TCell& slot : g.Aux) {
+        text += CharFromCell(slot);
+    }
+    return text;
+}
+
 // Hands out queued values (0 once the queue is empty) and records every
 // range asked for, so a test can check the order and number of draws.
 class ScriptedRandom : public RandomSource {
@@ -77,6 +86,12 @@ struct GameFixture {
     explicit GameFixture(int rows = 9, unsigned seed = 1, int startRows = 3) : random(seed) {
         settings.NumRows = settings.NumRowsSetting = rows;
         settings.StartRows = startRows;
+        game.emplace(settings, host, random, scores);
+        game->StartUp();
+        host.events.clear();
+    }
+    // The same with settings as a file left them.
+    explicit GameFixture(const Settings& read, unsigned seed = 1) : settings(read), random(seed) {
         game.emplace(settings, host, random, scores);
         game->StartUp();
         host.events.clear();
@@ -109,6 +124,14 @@ struct GameFixture {
     }
 
     void Click(int col, int row) { game->Num1Click({true, row * 10 + col}); }
+
+    // A full preview strip of 10 cell characters: the next tick pushes it in.
+    void FillStrip(const std::string& text) {
+        for (int i = 0; i < kColumns; ++i) {
+            game->Aux[i] = *CellFromChar(text[i]);
+        }
+        game->AuxCount = kColumns;
+    }
 
     // Runs ticks only while the clock runs, as the frame timer delivers them.
     void Tick(int count = 1) {

@@ -72,6 +72,60 @@ TEST(Pause, TheButtonFollowsTheClock) {
     EXPECT_EQ(f.game->Status.BtnPause, "Start");
 }
 
+TEST(Pause, PressedWhileAMoveOrPushRunsItPausesWhenThatEnds) {
+    enum class Action { GoodMove, BadMove, Push, LevelEndingPush };
+    struct Case {
+        const char* what;
+        Action action;
+        bool runningBefore;
+        int presses;
+    };
+    const std::vector<Case> cases = {
+        {"good move", Action::GoodMove, true, 1},
+        {"good move that starts a paused game", Action::GoodMove, false, 1},
+        {"bad move", Action::BadMove, true, 1},
+        {"push", Action::Push, true, 1},
+        {"push that ends the level", Action::LevelEndingPush, true, 1},
+        {"good move, pressed twice", Action::GoodMove, true, 2},
+    };
+    for (const Case& c : cases) {
+        GameFixture f;
+        f.SetBoard({"2.........", "111.....5."});
+        if (c.runningBefore) {
+            f.game->BtnPauseClick();
+        }
+        f.host.duringProcessMessages = [&] {
+            for (int i = 0; i < c.presses; ++i) {
+                f.game->BtnPauseClick();
+            }
+        };
+        switch (c.action) {
+            case Action::GoodMove:
+                f.Click(0, 0);
+                break;
+            case Action::BadMove:
+                f.Click(8, 0);
+                break;
+            case Action::LevelEndingPush:
+                f.game->RowsDone = 29;
+                [[fallthrough]];
+            case Action::Push:
+                f.FillStrip("3434343434");
+                f.game->DXTimer1Timer();
+                break;
+        }
+        f.host.duringProcessMessages = nullptr;
+        const bool paused = c.presses == 1;
+        EXPECT_EQ(f.game->Paused, paused) << c.what;
+        EXPECT_EQ(f.host.clockEnabled, !paused) << c.what;
+        EXPECT_EQ(f.game->Status.BtnPause, paused ? "Start" : "Pause") << c.what;
+        // Nothing is left over for the next press, which simply toggles.
+        f.game->BtnPauseClick();
+        EXPECT_EQ(f.host.clockEnabled, paused) << c.what;
+        EXPECT_EQ(f.game->Status.BtnPause, paused ? "Pause" : "Start") << c.what;
+    }
+}
+
 TEST(Pause, ModalWindowsLeaveAPausedGamePausedAndARunningOneRunning) {
     GameFixture f;
     f.game->StopClockForDialog();

@@ -31,6 +31,28 @@ TEST(GoodMove, GroupsOfThreeOrMoreOfAnyShapeFromEveryCell) {
     EXPECT_FALSE(g.IsGoodMove(0, 1));  // empty cell
 }
 
+TEST(GoodMove, AVerticalLineOfThreeGoesWholeFromItsTopOrItsBottom) {
+    for (int clicked : {2, 0}) {
+        GameFixture f;
+        f.SetBoard({"3.........",  //
+                    "3.........",  //
+                    "3.........",  //
+                    "45........"});
+        f.Click(0, clicked + 1);
+        EXPECT_EQ(f.BoardText(4), (Rows{"..........",  //
+                                        "..........",  //
+                                        "..........",  //
+                                        "45........"}))
+            << clicked;
+        EXPECT_EQ(f.game->Score, 30);
+    }
+    // Two in a column are not enough, from either end.
+    GameFixture pair;
+    pair.SetBoard({"3.........", "3.........", "45........"});
+    EXPECT_FALSE(pair.game->IsGoodMove(2, 0));
+    EXPECT_FALSE(pair.game->IsGoodMove(1, 0));
+}
+
 TEST(GoodMove, TwoTouchingPiecesAreABadMoveThatChangesNothing) {
     GameFixture f;
     f.SetBoard({"22........", "13........"});
@@ -194,6 +216,21 @@ TEST(BoardCleared, BonusGrowsWithEachClearingAndIsCapped) {
     EXPECT_EQ(capped.game->Score, 30 + 1000000);
 }
 
+TEST(BoardCleared, AClickOnAnAlreadyEmptyBoardPaysNothing) {
+    GameFixture f;
+    f.SetBoard({".........."});
+    for (int i = 0; i < 3; ++i) {
+        f.Click(i, 0);
+    }
+    const Game& g = *f.game;
+    EXPECT_EQ(g.Score, 0);
+    EXPECT_EQ(g.Level, 1);
+    EXPECT_EQ(g.ClearedCount, 0);
+    EXPECT_EQ(g.BoardBonus, 0);
+    EXPECT_TRUE(g.BoardClear());
+    EXPECT_EQ(f.host.events, std::vector<std::string>(3, "sound: bad"));
+}
+
 TEST(BoardCleared, ABlackBombOrSpecialKeepsTheBoardFromBeingClear) {
     for (char piece : {'k', 'A', 'F'}) {
         GameFixture f;
@@ -202,6 +239,31 @@ TEST(BoardCleared, ABlackBombOrSpecialKeepsTheBoardFromBeingClear) {
         EXPECT_EQ(f.game->Level, 1) << piece;
         EXPECT_EQ(f.game->ClearedCount, 0);
         EXPECT_FALSE(f.game->BoardClear());
+    }
+}
+
+TEST(SoundSwitches, EachSilencesOnlyItsOwnEffect) {
+    const std::vector<std::pair<bool Settings::*, std::string>> switches = {
+        {&Settings::PlayBad, "sound: bad"},
+        {&Settings::PlayGood, "sound: good"},
+        {&Settings::PlayExplode, "sound: explode"},
+        {&Settings::PlayClick, "sound: row"},
+    };
+    for (const auto& [setting, silenced] : switches) {
+        GameFixture f;
+        f.settings.*setting = false;
+        f.SetBoard({".........4",  //
+                    "5........3",  //
+                    "k.111....6"});
+        f.Click(0, 1);  // a lone piece: a bad move
+        f.Click(2, 0);  // the group of 1s: the right column slides in
+        f.Click(0, 0);  // the black bomb
+        f.FillStrip("1212121212");
+        f.game->DXTimer1Timer();
+        std::vector<std::string> expected = {"sound: bad", "sound: good", "sound: explode",
+                                             "sound: row"};
+        std::erase(expected, silenced);
+        EXPECT_EQ(f.host.events, expected) << silenced;
     }
 }
 

@@ -9,14 +9,6 @@ namespace {
 
 using Rows = std::vector<std::string>;
 
-std::string AuxText(const Game& g) {
-    std::string text;
-    for (const TCell& slot : g.Aux) {
-        text += CharFromCell(slot);
-    }
-    return text;
-}
-
 void FillStrip(Game& g, const std::string& text) {
     for (int i = 0; i < kColumns; ++i) {
         g.Aux[i] = *CellFromChar(text[i]);
@@ -148,6 +140,22 @@ TEST(Levels, TheThirtiethRowOfLevelOneRaisesTheLevel) {
     }
 }
 
+TEST(Levels, TheRowThatReachesLevelPlusTwentyNineRaisesTheLevelNotTheOneBefore) {
+    for (int level : {1, 7, 20}) {
+        GameFixture f;
+        f.game->SetLevel(level);
+        f.game->RowsDone = level + 27;
+        FillStrip(*f.game, "1111111111");
+        f.game->DXTimer1Timer();
+        EXPECT_EQ(f.game->Level, level);
+        EXPECT_EQ(f.game->RowsDone, level + 28);
+        FillStrip(*f.game, "2222222222");
+        f.game->DXTimer1Timer();
+        EXPECT_EQ(f.game->Level, level + 1);
+        EXPECT_EQ(f.game->RowsDone, 0);
+    }
+}
+
 TEST(Levels, LeavingLevelTwentyAnnouncesTheSpeedRelief) {
     GameFixture f;
     f.game->SetLevel(20);
@@ -167,115 +175,6 @@ TEST(Levels, BeyondTheTableTheClockKeepsLevelNinetyNinesSpeed) {
     f.game->LevelUp();
     EXPECT_EQ(f.game->Level, 100);
     EXPECT_EQ(f.host.interval, 155);
-}
-
-// Draw order of a new preview piece, checked with scripted draws.
-struct ScriptedGame {
-    explicit ScriptedGame(int rows = 9) {
-        settings.NumRows = rows;
-        game.emplace(settings, host, random, scores);
-        game->StartUp();
-        game->Board = CellGrid{};
-    }
-    void Draws(std::vector<int> values) {
-        random.values = std::move(values);
-        random.next = 0;
-        random.asked.clear();
-    }
-    Settings settings;
-    FakeHost host;
-    ScriptedRandom random;
-    HighScoreTable scores;
-    std::optional<Game> game;
-};
-
-TEST(NewPiece, BombDrawRangeFollowsTheBoardHeight) {
-    for (auto [rows, range] : {std::pair{9, 12}, {12, 20}, {16, 30}}) {
-        ScriptedGame s(rows);
-        s.Draws({7, 0});
-        s.game->DXTimer1Timer();
-        EXPECT_EQ(s.random.asked, (std::vector<int>{range, 7})) << rows;
-        EXPECT_EQ(AuxText(*s.game)[0], 'k');
-    }
-}
-
-TEST(NewPiece, EasyTierCopiesFromAboveOrFromTheLeft) {
-    ScriptedGame above;
-    above.game->Board[0][0] = MakePiece(4);
-    above.Draws({0, 7, 1});  // no bomb; q = 7 at slot 0 asks the cell above
-    above.game->DXTimer1Timer();
-    EXPECT_EQ(above.random.asked, (std::vector<int>{12, 10, 6}));
-    EXPECT_EQ(AuxText(*above.game)[0], '4');
-
-    ScriptedGame left;
-    left.game->Aux[2] = MakeBomb(5);  // a colour bomb gives its colour
-    left.game->AuxCount = 3;
-    left.Draws({0, 8, 1});
-    left.game->DXTimer1Timer();
-    EXPECT_EQ(left.random.asked, (std::vector<int>{12, 10, 6}));
-    EXPECT_EQ(AuxText(*left.game)[3], '5');
-
-    ScriptedGame other;
-    other.Draws({0, 5, 1, 2});  // q = 5: a fresh colour, drawn again
-    other.game->DXTimer1Timer();
-    EXPECT_EQ(other.random.asked, (std::vector<int>{12, 10, 6, 6}));
-    EXPECT_EQ(AuxText(*other.game)[0], '3');
-}
-
-TEST(NewPiece, CopyingABlankNeverLeavesABlankSlot) {
-    ScriptedGame left;
-    left.game->Aux[0] = MakeSpecial(2);
-    left.game->AuxCount = 1;
-    left.Draws({0, 7, 0, 4});
-    left.game->DXTimer1Timer();
-    EXPECT_EQ(left.random.asked, (std::vector<int>{12, 10, 6, 6}));
-    EXPECT_EQ(AuxText(*left.game)[1], '5');
-
-    ScriptedGame above;  // the cell above is a black bomb: a random colour
-    above.game->Board[3][0] = MakeBomb(0);
-    above.game->AuxCount = 3;
-    above.Draws({0, 3, 0, 5});
-    above.game->DXTimer1Timer();
-    EXPECT_EQ(above.random.asked, (std::vector<int>{12, 10, 6, 6}));
-    EXPECT_EQ(AuxText(*above.game)[3], '6');
-}
-
-TEST(NewPiece, HardTierDrawsEverySpecialItsLevelAllowsFirst) {
-    ScriptedGame s;
-    s.game->SetLevel(21);
-    s.game->Aux[0] = MakePiece(2);
-    s.game->AuxCount = 1;
-    s.Draws({0, 0, 0, 0, 0, 7, 1, 3});  // q = 7 copies nothing in the hard tier
-    s.game->DXTimer1Timer();
-    EXPECT_EQ(s.random.asked, (std::vector<int>{12, 150, 250, 375, 500, 10, 6, 6}));
-    EXPECT_EQ(AuxText(*s.game)[1], '4');
-}
-
-TEST(NewPiece, SpecialsNeedTheirLevelAndClearedBoards) {
-    ScriptedGame area;
-    area.game->SetLevel(6);
-    area.Draws({0, 12});
-    area.game->DXTimer1Timer();
-    EXPECT_EQ(area.random.asked, (std::vector<int>{12, 150}));
-    EXPECT_EQ(AuxText(*area.game)[0], 'A');
-
-    ScriptedGame upward;
-    upward.game->SetLevel(13);
-    upward.game->ClearedCount = 1;
-    upward.Draws({0, 0, 0, 75});
-    upward.game->DXTimer1Timer();
-    EXPECT_EQ(upward.random.asked, (std::vector<int>{12, 150, 250, 700}));
-    EXPECT_EQ(AuxText(*upward.game)[0], 'E');
-}
-
-TEST(NewPiece, RandomModeUsesTheDrawnColour) {
-    ScriptedGame s;
-    s.settings.RandomMode = true;
-    s.game->Board[0][0] = MakePiece(4);
-    s.Draws({0, 7, 1});
-    s.game->DXTimer1Timer();
-    EXPECT_EQ(s.random.asked, (std::vector<int>{12, 10, 6}));
-    EXPECT_EQ(AuxText(*s.game)[0], '2');
 }
 
 TEST(Interlock, TicksAndClicksDuringAPushChangeNothing) {

@@ -148,6 +148,40 @@ TEST(OptionsFileTest, ReadingRulesForKeysAndValues) {
     EXPECT_EQ(hooks.calls, Lines{"startrows 7"});
 }
 
+TEST(OptionsFileTest, NumbersOutsideTheirRangeReadAsValuesTheGameCanUse) {
+    struct Case {
+        std::string text;
+        int startRows;
+        int graphicsType;
+    };
+    const std::vector<Case> cases = {
+        {"-2147483648", 1, -1},
+        {"$80000000", 1, -1},
+        {"-1", 1, -1},
+        {"0", 1, 0},
+        {"10", 10, -1},
+        {"2147483647", 2147483647, -1},
+        {"0x7FFFFFFF", 2147483647, -1},
+    };
+    for (const Case& c : cases) {
+        Settings s = DefaultSettings("/p/");
+        s.Color2 = 9;  // an earlier choice does not survive a bad value
+        RecordingHooks hooks;
+        Lines lines = {"StartRows=" + c.text, "GraphicsType=" + c.text};
+        for (int slot = 1; slot <= 6; ++slot) {
+            lines.push_back("Color" + std::to_string(slot) + "=" + c.text);
+        }
+        ApplyOptionsLines(lines, s, hooks);
+        EXPECT_EQ(s.StartRows, c.startRows) << c.text;
+        EXPECT_EQ(hooks.calls, Lines{"startrows " + std::to_string(c.startRows)}) << c.text;
+        EXPECT_EQ(s.GraphicsType, c.graphicsType) << c.text;
+        // A colour outside the nine is the slot's own, as its pictures show it.
+        EXPECT_EQ((std::array{s.Color1, s.Color2, s.Color3, s.Color4, s.Color5, s.Color6}),
+                  (std::array{1, 2, 3, 4, 5, 6}))
+            << c.text;
+    }
+}
+
 TEST(OptionsFileTest, MusicPathFollowsCycleMusicAsReadSoFar) {
     Settings s = DefaultSettings("/p/");
     RecordingHooks hooks;

@@ -157,9 +157,10 @@ TEST(SavedGameFileTest, OutOfRangeCellsAndPictures) {
                          "Pos[1,4]",  "Pic=3",  "IsBomb=FALSE", "IsSpecial=TRUE",  "SpecialNum=9",
                          "Score=7"},
                         sink);
-    // The headers outside the grid still used up their four lines.
-    EXPECT_EQ(sink.calls, (Lines{"cell 9,15 0--0", "cell 1,1 0--0", "cell 1,2 0--0",
-                                 "cell 1,3 0--0", "cell 1,4 3-S9", "score 7"}));
+    // The headers outside the grid still used up their four lines; the
+    // values inside it arrive as read, for the game to judge.
+    EXPECT_EQ(sink.calls, (Lines{"cell 9,15 7--0", "cell 1,1 0BS7", "cell 1,2 0BS0",
+                                 "cell 1,3 -1B-0", "cell 1,4 3-S9", "score 7"}));
 }
 
 TEST(SavedGameFileTest, DamagedFiles) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <limits>
 #include <sstream>
 
 #include "tools/replay/ReplayRunner.h"
@@ -72,6 +75,45 @@ TEST(ReplayScript, AScriptReadsFromAnyStream) {
     EXPECT_EQ(RunReplay(ReplayOptions{}, in, out, err), 0);
     EXPECT_NE(out.str().find("aux: 1a........ 2\n"), std::string::npos) << out.str();
     EXPECT_TRUE(err.str().empty());
+}
+
+TEST(ReplayScript, LinesOfBlanksAreSkippedLikeEmptyLines) {
+    std::istringstream in("   \n\t \t\n \r\nprint\n  \n");
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunReplay(ReplayOptions{}, in, out, err), 0);
+    EXPECT_TRUE(out.str().starts_with("score: 0\n")) << out.str();
+    EXPECT_TRUE(err.str().empty()) << err.str();
+}
+
+TEST(ReplayScript, NumbersAtTheEndsOfTheRangePlayWithoutFault) {
+    const std::filesystem::path options =
+        std::filesystem::temp_directory_path() /
+        ("zorvane-replay-options-" +
+         std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".txt");
+    std::ofstream(options, std::ios::binary) << "NumRows=$80000000\r\nStartRows=$80000000\r\n";
+    ReplayOptions settings;
+    settings.optionsFile = options.string();
+    settings.startRows = std::numeric_limits<int>::min();  // overrides the file, as --start-rows
+    std::string board = "board\n";
+    for (int row = 0; row < 9; ++row) {
+        board += "..........\n";
+    }
+    std::istringstream in(
+        board +
+        "level 2147483647\nrows-done 2147483647\ncleared 2147483647\nscore 2147483647\n"
+        "aux 111.......\npause\ntick\nclick 0 0\nprint\n");
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunReplay(settings, in, out, err);
+    std::filesystem::remove(options);
+    EXPECT_EQ(status, 0) << err.str();
+    // The push brought in three 1s, and the click that took them cleared
+    // the board: one more clearing and one more level beyond the bounds.
+    const std::string text = out.str();
+    EXPECT_NE(text.find("score: 2147483647\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("level: 1000001\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("cleared: 1000001\n"), std::string::npos) << text;
 }
 
 }  // namespace

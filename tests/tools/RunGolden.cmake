@@ -1,5 +1,7 @@
 cmake_minimum_required(VERSION 3.25)
-# Runs one replay script and compares what it prints with the expected file.
+# Runs one replay script and compares what it prints with the expected file,
+# and every file the script writes that golden/NAME.files/ holds with the one
+# there, byte for byte.
 file(REMOVE_RECURSE ${WORKDIR})
 file(MAKE_DIRECTORY ${WORKDIR})
 file(STRINGS ${SCRIPT} first_line LIMIT_COUNT 1)
@@ -21,3 +23,17 @@ if(NOT actual STREQUAL expected)
   execute_process(COMMAND diff -u ${EXPECTED} ${WORKDIR}/actual.out)
   message(FATAL_ERROR "output differs from ${EXPECTED}")
 endif()
+
+get_filename_component(name ${EXPECTED} NAME_WE)
+file(GLOB expected_files RELATIVE ${DATA}/${name}.files ${DATA}/${name}.files/*)
+foreach(written ${expected_files})
+  if(NOT EXISTS ${WORKDIR}/${written})
+    message(FATAL_ERROR "the script wrote no ${written}")
+  endif()
+  file(READ ${DATA}/${name}.files/${written} expected_bytes HEX)
+  file(READ ${WORKDIR}/${written} actual_bytes HEX)
+  if(NOT actual_bytes STREQUAL expected_bytes)
+    execute_process(COMMAND diff -u ${DATA}/${name}.files/${written} ${WORKDIR}/${written})
+    message(FATAL_ERROR "${written} differs from ${DATA}/${name}.files/${written}")
+  endif()
+endforeach()

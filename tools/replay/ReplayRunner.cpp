@@ -1,5 +1,7 @@
 #include "tools/replay/ReplayRunner.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <sstream>
 
@@ -80,7 +82,10 @@ class ScriptRunner {
             if (!line.empty() && line.back() == '\r') {
                 line.pop_back();
             }
-            if (!line.empty() && line[0] != '#') {
+            // A line of blanks is as empty as an empty one.
+            const bool blank = std::all_of(line.begin(), line.end(),
+                                           [](unsigned char c) { return std::isspace(c) != 0; });
+            if (!blank && line[0] != '#') {
                 return true;
             }
         }
@@ -127,16 +132,17 @@ class ScriptRunner {
         } else if (command == "aux") {
             SetAux(words.size() > 1 ? words[1] : "");
         } else if (command == "level") {
-            game.SetLevel(Number(words, 1));
+            // Counters keep the bounds a saved game's counters are held to.
+            game.SetLevel(BoundedLevel(Number(words, 1)));
             host_.SetClockInterval(SpeedForLevel(game.Level));
         } else if (command == "score") {
             const int score = Number(words, 1);
             game.ResetScore();
             game.SetScore(score);
         } else if (command == "rows-done") {
-            game.RowsDone = Number(words, 1);
+            game.RowsDone = BoundedCount(Number(words, 1));
         } else if (command == "cleared") {
-            game.ClearedCount = Number(words, 1);
+            game.ClearedCount = BoundedCount(Number(words, 1));
         } else if (command == "click") {
             const int col = Number(words, 1);
             const int row = Number(words, 2);
