@@ -33,12 +33,15 @@ QString RunFileDialog(QFileDialog& dialog, const QString& folder) {
 
 void QtDialogService::Message(QWidget* parent, const QString& caption, const QString& text) {
     QMessageBox box(IconFor(caption), caption, text, QMessageBox::Ok, parent);
+    // Names from files are shown as they are, never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 bool QtDialogService::Question(QWidget* parent, const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
                     parent);
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
