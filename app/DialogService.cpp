@@ -33,7 +33,9 @@ QString RunFileDialog(QFileDialog& dialog, const QString& folder) {
 
 void QtDialogService::Message(QWidget* parent, const QString& caption, const QString& text) {
     QMessageBox box(IconFor(caption), caption, text, QMessageBox::Ok, parent);
-    // Paths and addresses can be copied out of any message.
+    // Paths and addresses can be copied out of any message; names from files
+    // are shown as they are, never read as markup.
+    box.setTextFormat(Qt::PlainText);
     box.setTextInteractionFlags(box.textInteractionFlags() | Qt::TextSelectableByMouse);
     box.exec();
 }
@@ -41,6 +43,7 @@ void QtDialogService::Message(QWidget* parent, const QString& caption, const QSt
 bool QtDialogService::Question(QWidget* parent, const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
                     parent);
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

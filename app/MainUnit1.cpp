@@ -14,11 +14,13 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "app/MessageBatch.h"
 #include "app/PlayerHomes.h"
 #include "help/About1.h"
 #include "help/HelpWindow.h"
 #include "help/WebLinks.h"
 #include "options/Options1.h"
+#include "persistence/Elide.h"
 #include "persistence/Name1.h"
 #include "persistence/Scores1.h"
 #include "persistence/WindowPlacement.h"
@@ -29,9 +31,32 @@ namespace zorvane {
 
 namespace {
 
+// A message shows at most this many lines of at most this many characters:
+// a path or a line from a file must not make a box that takes a minute to lay
+// out or runs off the screen.
+constexpr std::size_t kMessageLines = 24;
+constexpr std::size_t kMessageLineChars = 2 * kShownNameChars;
+
 QString ForDisplay(const std::string& text) {
     // Messages break their lines with a lone carriage return.
-    return QString::fromStdString(text).replace('\r', '\n');
+    std::string shown;
+    std::size_t start = 0;
+    for (std::size_t lines = 0;; ++lines) {
+        if (lines == kMessageLines) {
+            shown += "\n\xE2\x80\xA6";
+            break;
+        }
+        const std::size_t stop = text.find_first_of("\r\n", start);
+        if (lines > 0) {
+            shown += '\n';
+        }
+        shown += ElideMiddle(std::string_view(text).substr(start, stop - start), kMessageLineChars);
+        if (stop == std::string::npos) {
+            break;
+        }
+        start = stop + 1;
+    }
+    return QString::fromStdString(shown);
 }
 
 }  // namespace
@@ -167,15 +192,23 @@ void TMainBoard::InitialLoad() {
     random_.Seed(ClockSeed());
     settings_ = DefaultSettings(programFolder_);
 
+    // What the options' lines cannot use (a sound or picture that will not
+    // open) comes as one message for the whole file.
     const std::string optionsPath = files_.OptionsToRead();
+    MessageBatch problems;
+    batch_ = &problems;
     const FileResult options = LoadOptions(optionsPath, settings_, *this);
+    batch_ = nullptr;
     if (!options.ok) {
         ReportFileError(optionsPath, options);
+    }
+    if (problems.Count() > 0) {
+        ShowMessage(problems.Caption(), problems.Text(optionsPath));
     }
     pictures_.Load(settings_, devicePixelRatioF());
 
     const std::string scoresPath = files_.ScoresToRead();
-    scores_.Clear(TodayText());
+    scores_ = HighScoreTable(TodayText());
     const FileResult scores = scores_.LoadScores(scoresPath);
     if (!scores.ok) {
         ReportFileError(scoresPath, scores);
@@ -194,7 +227,9 @@ bool TMainBoard::Busy() const {
 }
 
 void TMainBoard::ReportFileError(const std::string& path, const FileResult& result) {
-    ShowMessage("Error", path + ": " + result.reason);
+    if (!result.alreadyReported) {
+        ShowMessage("Error", ElideMiddle(path) + ": " + result.reason);
+    }
 }
 
 QString TMainBoard::GamesFolder() {
@@ -228,6 +263,10 @@ void TMainBoard::PlayEffect(Effect effect) {
 }
 
 void TMainBoard::ShowMessage(const std::string& caption, const std::string& text) {
+    if (batch_ != nullptr) {
+        batch_->Add(caption, text);
+        return;
+    }
     StateChanged();
     dialogs_->Message(this, QString::fromStdString(caption), ForDisplay(text));
 }
@@ -277,7 +316,7 @@ void TMainBoard::BufferedRead(bool buffered) {
 bool TMainBoard::LoadBackgroundPicture(const std::string& file) {
     QString error;
     if (!background_.Load(QString::fromStdString(file), error)) {
-        ShowMessage("Error", file + ": " + error.toStdString());
+        ShowMessage("Error", ElideMiddle(file) + ": " + error.toStdString());
         return false;
     }
     return true;

@@ -30,6 +30,7 @@ class QPushButton;
 namespace zorvane {
 
 class HelpWindow;
+class MessageBatch;
 class TFrmAbout;
 class TFrmName;
 class TFrmOptions;
@@ -150,6 +151,8 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     BackgroundPicture background_;
     TDXTimer DXTimer1;
     bool startUpDone_ = false;
+    // While set, messages are gathered here instead of shown.
+    MessageBatch* batch_ = nullptr;
 
     TPaintPanel* Panel1 = nullptr;
     TPaintPanel* Panel3 = nullptr;

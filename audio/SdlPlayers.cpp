@@ -1,11 +1,70 @@
 #include "audio/SdlPlayers.h"
 
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
 #include <functional>
+#include <system_error>
+#include <utility>
+
+#include "persistence/FileCheck.h"
 
 namespace zorvane {
 
 namespace {
+
 constexpr const char* kServiceGone = "The audio service has shut down";
+
+// The file as SDL reads it, once the file checks have passed it: a FIFO or a
+// device would block or feed the decoder for ever. Null with the reason else.
+SDL_RWops* OpenChecked(const std::string& fileName, std::int64_t cap, std::string& failure) {
+    int fd = -1;
+    std::int64_t size = 0;
+    const FileResult checked = OpenRegularFile(fileName, cap, fd, size);
+    if (!checked.ok) {
+        failure = checked.reason;
+        return nullptr;
+    }
+    FILE* stream = ::fdopen(fd, "rb");
+    if (stream == nullptr) {
+        failure = std::generic_category().message(errno);
+        ::close(fd);
+        return nullptr;
+    }
+    SDL_RWops* file = SDL_RWFromFP(stream, SDL_TRUE);
+    if (file == nullptr) {
+        failure = SdlErrorText();
+        std::fclose(stream);
+    }
+    return file;
+}
+
+// The first guess at a song's format comes from its name's suffix, as when
+// SDL_mixer opens a file by name; without one it goes by the content.
+Mix_MusicType MusicTypeOf(const std::string& fileName) {
+    const std::size_t dot = fileName.rfind('.');
+    const std::size_t slash = fileName.rfind('/');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
+        return MUS_NONE;
+    }
+    std::string suffix = fileName.substr(dot + 1);
+    for (char& c : suffix) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    static const std::pair<const char*, Mix_MusicType> kTypes[] = {
+        {"wav", MUS_WAV},  {"mid", MUS_MID},   {"midi", MUS_MID},  {"kar", MUS_MID},
+        {"ogg", MUS_OGG},  {"opus", MUS_OPUS}, {"flac", MUS_FLAC}, {"mpg", MUS_MP3},
+        {"mpeg", MUS_MP3}, {"mp3", MUS_MP3},   {"mad", MUS_MP3}};
+    for (const auto& [name, type] : kTypes) {
+        if (suffix == name) {
+            return type;
+        }
+    }
+    return MUS_NONE;
+}
+
 }  // namespace
 
 std::string SdlErrorText() {
@@ -180,10 +239,10 @@ SdlEffectPlayer::~SdlEffectPlayer() {
 }
 
 std::string SdlEffectPlayer::Load(const std::string& fileName) {
-    // Opened here so that a missing file reports SDL's own "Couldn't open" text.
-    SDL_RWops* file = SDL_RWFromFile(fileName.c_str(), "rb");
+    std::string failure;
+    SDL_RWops* file = OpenChecked(fileName, kEffectFileCap, failure);
     if (file == nullptr) {
-        return SdlErrorText();
+        return failure;
     }
     chunk_ = Mix_LoadWAV_RW(file, 1);
     return chunk_ != nullptr ? std::string() : SdlErrorText();
@@ -195,7 +254,13 @@ void SdlEffectPlayer::Unload() {
 }
 
 std::string SdlMusicPlayer::Load(const std::string& fileName) {
-    music_ = Mix_LoadMUS(fileName.c_str());
+    std::string failure;
+    SDL_RWops* file = OpenChecked(fileName, kSongFileCap, failure);
+    if (file == nullptr) {
+        return failure;
+    }
+    // The music keeps the file open and closes it when it is freed.
+    music_ = Mix_LoadMUSType_RW(file, MusicTypeOf(fileName), 1);
     return music_ != nullptr ? std::string() : SdlErrorText();
 }
 

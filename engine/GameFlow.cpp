@@ -132,6 +132,9 @@ void Game::ResumeClockAfterDialog() {
 }
 
 void Game::ReportFileError(const std::string& path, const FileResult& result) {
+    if (result.alreadyReported) {
+        return;  // the player has been told; the game goes on as it did then
+    }
     host_.ShowMessage("Error", path + ": " + result.reason);
 }
 

@@ -1,5 +1,6 @@
 #include "persistence/HighScores.h"
 
+#include "persistence/FileLock.h"
 #include "persistence/TextHelpers.h"
 
 namespace zorvane {
@@ -7,6 +8,8 @@ namespace zorvane {
 namespace {
 
 constexpr const char* kHeader = "; Scores for Zorvane v. 1.0 b";
+constexpr const char* kLeftAlone =
+    "; the file is left as it is, and new high scores are kept only while the game runs";
 
 ScoreRow ParseRow(std::string_view line) {
     // The name is last, so any further "|" belongs to it.
@@ -19,13 +22,21 @@ ScoreRow ParseRow(std::string_view line) {
 }  // namespace
 
 HighScoreTable::HighScoreTable(const std::string& today) {
-    Clear(today);
+    ClearRows(today);
 }
 
-void HighScoreTable::Clear(const std::string& today) {
+void HighScoreTable::ClearRows(const std::string& today) {
     for (int i = 0; i < kRows; ++i) {
         rows_[i] = {IntToText(5000 - 500 * i), today, "1", "No Name"};
     }
+}
+
+void HighScoreTable::Clear(const std::string& today) {
+    ClearRows(today);
+    Change change;
+    change.kind = Change::Kind::Clear;
+    change.today = today;
+    unsaved_.push_back(std::move(change));
 }
 
 void HighScoreTable::ApplyLines(const std::vector<std::string>& lines) {
@@ -55,15 +66,45 @@ std::vector<std::string> HighScoreTable::Lines() const {
 FileResult HighScoreTable::LoadScores(const std::string& path) {
     std::vector<std::string> lines;
     // A first start has no file: the table stays as it is until the first change.
-    const FileResult result = ReadTextFileIfPresent(path, lines);
-    if (result.ok && !result.missing) {
+    FileResult result = ReadTextFileIfPresent(path, lines);
+    if (!result.ok) {
+        result.reason += kLeftAlone;
+        lastFailure_ = result.reason;
+        return result;
+    }
+    lastFailure_.clear();
+    if (!result.missing) {
         ApplyLines(lines);
     }
+    unsaved_.clear();
     return result;
 }
 
-FileResult HighScoreTable::SaveScores(const std::string& path) const {
-    return WriteTextFile(path, Lines());
+FileResult HighScoreTable::SaveScores(const std::string& path) {
+    const FileLock lock(path);
+    std::vector<std::string> lines;
+    FileResult read = ReadTextFileIfPresent(path, lines);
+    if (!read.ok) {
+        // Whatever it holds may be someone's scores: it is never replaced unread.
+        read.reason += kLeftAlone;
+        read.alreadyReported = read.reason == lastFailure_;
+        lastFailure_ = read.reason;
+        return read;
+    }
+    lastFailure_.clear();
+    if (!read.missing) {
+        HighScoreTable onDisk;
+        onDisk.ApplyLines(lines);
+        for (const Change& change : unsaved_) {
+            onDisk.Make(change);
+        }
+        rows_ = onDisk.rows_;
+    }
+    const FileResult written = WriteTextFile(path, Lines());
+    if (written.ok) {
+        unsaved_.clear();
+    }
+    return written;
 }
 
 bool HighScoreTable::IsHighScore(std::int32_t score) const {
@@ -78,6 +119,18 @@ bool HighScoreTable::IsHighScore(std::int32_t score) const {
 
 bool HighScoreTable::InsertScore(const std::string& name, std::int32_t score, std::int32_t level,
                                  const std::string& today) {
+    Change change;
+    change.kind = Change::Kind::Insert;
+    change.row = {IntToText(score), today, IntToText(level), name};
+    change.score = score;
+    if (!InsertRow(change.row, score)) {
+        return false;
+    }
+    unsaved_.push_back(std::move(change));
+    return true;
+}
+
+bool HighScoreTable::InsertRow(const ScoreRow& row, std::int32_t score) {
     if (!IsHighScore(score)) {
         return false;
     }
@@ -91,8 +144,47 @@ bool HighScoreTable::InsertScore(const std::string& name, std::int32_t score, st
     for (int i = kRows - 1; i > place; --i) {
         rows_[i] = rows_[i - 1];
     }
-    rows_[place] = {IntToText(score), today, IntToText(level), name};
+    rows_[place] = row;
     return true;
+}
+
+void HighScoreTable::EditScore(int i, const std::string& score) {
+    ScoreRow& row = rows_.at(i);
+    if (row.Score == score) {
+        return;
+    }
+    Change change;
+    change.kind = Change::Kind::Edit;
+    change.row = row;
+    change.edited = score;
+    change.place = i;
+    row.Score = score;
+    unsaved_.push_back(std::move(change));
+}
+
+void HighScoreTable::Make(const Change& change) {
+    switch (change.kind) {
+        case Change::Kind::Insert:
+            InsertRow(change.row, change.score);
+            return;
+        case Change::Kind::Clear:
+            ClearRows(change.today);
+            return;
+        case Change::Kind::Edit:
+            break;
+    }
+    // The edited entry, where it stood or wherever the other game moved it;
+    // an entry no longer in the file takes its edit with it.
+    int found = change.place;
+    if (rows_.at(found) != change.row) {
+        found = 0;
+        while (found < kRows && rows_[found] != change.row) {
+            ++found;
+        }
+    }
+    if (found < kRows) {
+        rows_[found].Score = change.edited;
+    }
 }
 
 }  // namespace zorvane

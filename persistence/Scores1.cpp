@@ -1,5 +1,6 @@
 #include "persistence/Scores1.h"
 
+#include "persistence/Elide.h"
 #include "persistence/WindowPlacement.h"
 
 #include <QDate>
@@ -21,8 +22,10 @@ constexpr int kScoreColumn = 0;
 // A title and nothing else on the frame: no minimise, maximise, help or close.
 constexpr Qt::WindowFlags kFrame = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
 
+// A name from the file may be of any length; the list shows a readable part.
 QString FromTable(const std::string& text) {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+    const std::string shown = ElideMiddle(text);
+    return QString::fromLocal8Bit(shown.data(), static_cast<qsizetype>(shown.size()));
 }
 
 // Only the score text may be edited, and it must not take the file's field
@@ -129,7 +132,7 @@ void TFrmScores::ScoreEdited(QTreeWidgetItem* item, int column) {
         return;
     }
     // The list is the table: the edit stays and is written with the next save.
-    table_.Row(i).Score = item->text(kScoreColumn).toLocal8Bit().toStdString();
+    table_.EditScore(i, item->text(kScoreColumn).toLocal8Bit().toStdString());
 }
 
 void TFrmScores::BtnClearClick() {

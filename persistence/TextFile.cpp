@@ -1,10 +1,15 @@
 #include "persistence/TextFile.h"
 
+#include "persistence/FileCheck.h"
+
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <ctime>
 #include <filesystem>
 #include <random>
 #include <system_error>
@@ -40,19 +45,73 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-// A new file beside the target, created exclusively so that two writers never
-// share one; the name is hidden, random and short, so a target name near the
-// file system's limit still gets one.
-int CreateTempFile(const std::filesystem::path& target, std::string& tempPath) {
-    std::filesystem::path folder = target.parent_path();
-    if (folder.empty()) {
-        folder = ".";
+constexpr const char* kTempMark = ".zorvane-";
+constexpr const char* kTempEnd = ".tmp";
+// A temporary untouched for this long belongs to a save that was cut off: no
+// save of ours takes more than a moment between creating and renaming it.
+constexpr std::time_t kStaleSeconds = 60;
+
+std::filesystem::path FolderOf(const std::filesystem::path& target) {
+    return target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
+}
+
+// ".<target name>.zorvane-": the temporaries of one target carry its name, so
+// the next save of that file knows them. A name near the file system's limit
+// is cut so that the temporary's name still fits.
+std::string TempPrefix(const std::filesystem::path& target) {
+    constexpr std::size_t kRoom = NAME_MAX - 1 - 9 - 10 - 4;  // ".", mark, digits, ".tmp"
+    std::string name = target.filename().string();
+    if (name.size() > kRoom) {
+        name.resize(kRoom);
     }
+    return "." + name + kTempMark;
+}
+
+// `prefix`, then digits, then ".tmp".
+bool IsTempName(std::string_view name, std::string_view prefix) {
+    const std::string_view end = kTempEnd;
+    if (name.size() <= prefix.size() + end.size() || name.substr(0, prefix.size()) != prefix ||
+        name.substr(name.size() - end.size()) != end) {
+        return false;
+    }
+    const std::string_view digits =
+        name.substr(prefix.size(), name.size() - prefix.size() - end.size());
+    return digits.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// Removes what interrupted saves of the target left behind, and the unnamed
+// temporaries of earlier versions of the game; a fresh one may belong to a
+// save running in another copy of the game and is left alone.
+void RemoveStaleTemps(const std::filesystem::path& target) {
+    const std::filesystem::path folder = FolderOf(target);
+    const std::string prefix = TempPrefix(target);
+    DIR* dir = ::opendir(folder.c_str());
+    if (dir == nullptr) {
+        return;
+    }
+    const std::time_t staleBefore = std::time(nullptr) - kStaleSeconds;
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (!IsTempName(name, prefix) && !IsTempName(name, kTempMark)) {
+            continue;
+        }
+        struct stat info {};
+        if (::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(info.st_mode) && info.st_mtime < staleBefore) {
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+        }
+    }
+    ::closedir(dir);
+}
+
+// A new file beside the target, created exclusively so that two writers never
+// share one.
+int CreateTempFile(const std::filesystem::path& target, std::string& tempPath) {
+    const std::filesystem::path folder = FolderOf(target);
+    const std::string prefix = TempPrefix(target);
     std::random_device entropy;
     for (int attempt = 0; attempt < 16; ++attempt) {
-        std::string name = ".zorvane-";
-        name += std::to_string(entropy() % 1000000000u);
-        name += ".tmp";
+        const std::string name = prefix + std::to_string(entropy() % 1000000000u) + kTempEnd;
         tempPath = (folder / name).string();
         const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {
@@ -63,8 +122,7 @@ int CreateTempFile(const std::filesystem::path& target, std::string& tempPath) {
 }
 
 void SyncFolder(const std::filesystem::path& target) {
-    const std::filesystem::path folder =
-        target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
+    const std::filesystem::path folder = FolderOf(target);
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
         ::fsync(fd);  // best effort: the new file is already in place
@@ -110,46 +168,27 @@ std::string JoinTextLines(const std::vector<std::string>& lines) {
 
 FileResult ReadTextFile(const std::string& path, std::vector<std::string>& lines) {
     lines.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        const int error = errno;
-        FileResult result = Failure(error);
-        result.missing = error == ENOENT;
-        return result;
-    }
     std::string bytes;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            const int error = errno;
-            ::close(fd);
-            return Failure(error);
-        }
-        if (got == 0) {
-            break;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(got));
+    const FileResult result = ReadRegularFile(path, kTextFileCap, bytes);
+    if (result.ok) {
+        lines = SplitTextLines(bytes);
     }
-    ::close(fd);
-    lines = SplitTextLines(bytes);
-    return {};
+    return result;
 }
 
 FileResult WriteTextFile(const std::string& path, const std::vector<std::string>& lines) {
     const std::filesystem::path target(path);
+    RemoveStaleTemps(target);
     std::string tempPath;
     const int fd = CreateTempFile(target, tempPath);
     if (fd < 0) {
         return Failure(errno);
     }
-    // Keep the permissions of the file being replaced.
+    // Keep the permissions of the file being replaced, but never ones that
+    // would lock its owner out of the game's own file.
     struct stat old {};
     if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
-        ::fchmod(fd, old.st_mode & 07777);
+        ::fchmod(fd, (old.st_mode & 07777) | S_IRUSR | S_IWUSR);
     }
     const std::string bytes = JoinTextLines(lines);
     int error = 0;

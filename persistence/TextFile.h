@@ -14,15 +14,23 @@ struct FileResult {
     bool ok = true;
     bool missing = false;  // the file does not exist (only set on reading)
     std::string reason;    // the system's text when !ok
+    // The same failure was returned before and reported then; saying it again
+    // would only repeat the message.
+    bool alreadyReported = false;
 };
 
 std::vector<std::string> SplitTextLines(std::string_view bytes);
 std::string JoinTextLines(const std::vector<std::string>& lines);
 
+// Only a regular file of at most kTextFileCap bytes is read (FileCheck.h).
 FileResult ReadTextFile(const std::string& path, std::vector<std::string>& lines);
 // The same, but a file that does not exist yet is no failure: ok, with
 // missing set and no lines.
 FileResult ReadTextFileIfPresent(const std::string& path, std::vector<std::string>& lines);
+// The temporary is ".<name>.zorvane-<digits>.tmp"; those an interrupted save
+// of the same file left (untouched for a minute) are removed first. The new
+// file keeps the old one's permissions, with at least read and write for its
+// owner.
 FileResult WriteTextFile(const std::string& path, const std::vector<std::string>& lines);
 
 }  // namespace zorvane

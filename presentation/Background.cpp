@@ -1,13 +1,37 @@
 #include "presentation/Background.h"
 
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 
+#include "persistence/FileCheck.h"
 #include "presentation/Transparency.h"
 
 namespace zorvane {
 
 bool BackgroundPicture::Load(const QString& path, QString& error) {
-    QImageReader reader(path);
+    // Read through the file checks first: a FIFO or a device named as the
+    // picture would block the reader, and a huge file is no background.
+    std::string bytes;
+    const FileResult file =
+        ReadRegularFile(QFile::encodeName(path).toStdString(), kPictureFileCap, bytes);
+    if (!file.ok) {
+        error = QString::fromStdString(file.reason);
+        return false;
+    }
+    QByteArray data = QByteArray::fromRawData(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    // The name's suffix is the first guess at the format, as it is when a
+    // reader opens the file itself; when that format cannot read the data,
+    // the content decides.
+    QByteArray format = QFileInfo(path).suffix().toLower().toLatin1();
+    if (!format.isEmpty() && !QImageReader(&buffer, format).canRead()) {
+        format.clear();
+    }
+    buffer.seek(0);
+    QImageReader reader(&buffer, format);
     const QImage image = reader.read();
     if (image.isNull()) {
         error = reader.errorString();

@@ -17,8 +17,9 @@ enum GraphicsMode { kDraw = 0, kCenter = 1, kStretch = 2, kTiled = 3 };
 // mark that a picture has been set.
 class BackgroundPicture {
   public:
-    // Loads a picture file; on failure returns false with the reader's text
-    // and keeps the picture it had.
+    // Loads a picture file, only a regular one of at most kPictureFileCap
+    // bytes; on failure returns false with the reason (the file check's or the
+    // reader's) and keeps the picture it had.
     bool Load(const QString& path, QString& error);
     void SetImage(const QImage& image);
     void SetTransparent(bool transparent);

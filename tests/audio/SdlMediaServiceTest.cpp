@@ -5,6 +5,7 @@
 #include "audio/SdlMediaService.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -21,7 +22,9 @@
 #include <utility>
 #include <vector>
 
+#include "persistence/FileCheck.h"
 #include "tests/persistence/TempFolder.h"
+#include "tests/support/Deadline.h"
 
 namespace zorvane {
 namespace {
@@ -243,6 +246,32 @@ TEST_F(SdlMediaServiceTest, WithoutAFileEveryCommandRefuses) {
         ASSERT_EQ(player->Open(folder_.File("short.wav")), "");
         player->Close();
         expectRefusals();
+    }
+}
+
+// A FIFO would block the open for ever and /dev/zero feed the decoder for
+// ever; a file far beyond any effect or song is refused before it is read.
+TEST_F(SdlMediaServiceTest, OnlySoundFilesOfSaneSizeAreOpened) {
+    const std::string fifo = folder_.File("pipe.mid");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (bool music : {false, true}) {
+        SCOPED_TRACE(music ? "music" : "effect");
+        auto player = service_->CreatePlayer(music);
+        {
+            const test::Deadline deadline("opening a FIFO and a device as a sound");
+            for (const std::string& path : {fifo, std::string("/dev/zero")}) {
+                EXPECT_EQ(player->Open(path), "not a regular file") << path;
+                EXPECT_FALSE(player->IsOpen());
+            }
+        }
+        const std::string huge = folder_.File(music ? "huge-song.wav" : "huge.wav");
+        std::filesystem::copy_file(longTone_, huge);
+        const std::int64_t cap = music ? kSongFileCap : kEffectFileCap;
+        std::filesystem::resize_file(huge, cap + 1);
+        EXPECT_EQ(player->Open(huge), TooLargeText(cap + 1, cap));
+        EXPECT_FALSE(player->IsOpen());
+        std::filesystem::resize_file(huge, cap);
+        EXPECT_NE(player->Open(huge), TooLargeText(cap, cap));
     }
 }
 

@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 
 #include "persistence/Scores1.h"
+#include "tests/persistence/TempFolder.h"
 
 namespace zorvane {
 namespace {
@@ -118,6 +119,9 @@ QLineEdit* DoubleClickCell(ScoresWindow& w, int row, int column) {
 
 TEST(ScoresWindowTest, OnlyTheScoreIsEditedInPlaceAndGoesToTheTable) {
     ScoresWindow w;
+    test::TempFolder folder;
+    const std::string path = folder.File("Scores.txt");
+    ASSERT_TRUE(w.table.SaveScores(path).ok);
     w.window.show();
 
     QLineEdit* editor = DoubleClickCell(w, 2, 0);
@@ -131,6 +135,9 @@ TEST(ScoresWindowTest, OnlyTheScoreIsEditedInPlaceAndGoesToTheTable) {
     EXPECT_EQ(w.Cell(2, 0), "1234");
     EXPECT_EQ(w.table.Lines()[3], "1234|d0|1|No Name");
     EXPECT_EQ(w.saves, 0);
+    // The next save reads the file again; the edit is made over it.
+    ASSERT_TRUE(w.table.SaveScores(path).ok);
+    EXPECT_NE(test::ReadBytes(path).find("\r\n1234|d0|1|No Name\r\n"), std::string::npos);
 
     for (int column = 1; column < 4; ++column) {
         EXPECT_EQ(DoubleClickCell(w, 2, column), nullptr) << "column " << column;
@@ -164,6 +171,19 @@ TEST(ScoresWindowTest, ClearScoresAsksFirst) {
         EXPECT_EQ(w.table.Row(i).Name, "No Name");
     }
     ExpectListShowsTable(w);
+}
+
+// A name of any length from the file: the list shows its ends, quickly.
+TEST(ScoresWindowTest, LongNamesAreShownCutInTheMiddle) {
+    ScoresWindow w;
+    w.table.Row(0).Name = "Ann" + std::string(500000, 'n') + "the End";
+    w.window.show();
+    const QString shown = w.Cell(0, 3);
+    EXPECT_EQ(shown.size(), 100);
+    EXPECT_TRUE(shown.startsWith("Annnn")) << shown.left(10).toStdString();
+    EXPECT_TRUE(shown.endsWith("nnthe End")) << shown.right(10).toStdString();
+    EXPECT_TRUE(shown.contains(QChar(0x2026)));
+    EXPECT_EQ(w.Cell(1, 3), "No Name");
 }
 
 // The question box the window brings by default: Escape says No, Enter Yes.

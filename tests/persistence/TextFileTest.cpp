@@ -1,13 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <climits>
 #include <csignal>
 #include <filesystem>
 
 #include "TempFolder.h"
+#include "persistence/FileCheck.h"
 #include "persistence/ProgramFolder.h"
 #include "persistence/TextFile.h"
+#include "tests/support/Deadline.h"
 
 namespace zorvane {
 namespace {
@@ -48,6 +53,74 @@ TEST(TextFileTest, ReadingMissingOrUnreadableFiles) {
     EXPECT_FALSE(directory.ok);
     EXPECT_FALSE(directory.missing);
     EXPECT_FALSE(directory.reason.empty());
+}
+
+// Options.txt, Scores.txt and saved games are all read through here.
+TEST(TextFileTest, OnlyRegularFilesWithinTheCapAreRead) {
+    test::TempFolder folder;
+    const std::string fifo = folder.File("Options.txt");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string huge = folder.File("Scores.txt");
+    test::WriteBytes(huge, "");
+    std::filesystem::resize_file(huge, kTextFileCap + 1);  // sparse: no disk used
+    const std::string full = folder.File("full.sav");
+    test::WriteBytes(full, "Score=7\r\n");
+    std::filesystem::resize_file(full, kTextFileCap);
+
+    Lines lines = {"stale"};
+    const test::Deadline deadline("reading a FIFO and a device");
+    for (const std::string& path : {fifo, std::string("/dev/zero")}) {
+        const FileResult result = ReadTextFile(path, lines);
+        EXPECT_FALSE(result.ok) << path;
+        EXPECT_FALSE(result.missing) << path;
+        EXPECT_EQ(result.reason, "not a regular file") << path;
+        EXPECT_TRUE(lines.empty());
+    }
+    const FileResult tooLarge = ReadTextFile(huge, lines);
+    EXPECT_FALSE(tooLarge.ok);
+    EXPECT_EQ(tooLarge.reason, "too large (1.1 MB, at most 1 MB)");
+    ASSERT_TRUE(ReadTextFile(full, lines).ok);  // the cap itself is allowed
+    EXPECT_EQ(lines.front(), "Score=7");
+
+    // A name the system cannot take, or one a NUL byte would cut short to
+    // the name of another file, opens nothing.
+    const FileResult tooLong = ReadTextFile(std::string(PATH_MAX, 'a'), lines);
+    EXPECT_FALSE(tooLong.ok);
+    EXPECT_EQ(tooLong.reason, "File name too long");
+    const FileResult cut = ReadTextFile(full + std::string(1, '\0') + "x", lines);
+    EXPECT_FALSE(cut.ok);
+    EXPECT_TRUE(lines.empty());
+}
+
+// What an interrupted save left beside its file goes at the next save of that
+// file; a fresh one may be another running game's save in progress.
+TEST(TextFileTest, TemporariesOfInterruptedSavesAreRemoved) {
+    test::TempFolder folder;
+    const std::string path = folder.File("Scores.txt");
+    const std::vector<std::string> stale = {".Scores.txt.zorvane-123.tmp", ".zorvane-77.tmp"};
+    const std::vector<std::string> kept = {".Scores.txt.zorvane-456.tmp",  // fresh
+                                           ".Options.txt.zorvane-9.tmp",   // another file's
+                                           ".Scores.txt.zorvane-1.tmp.bak",
+                                           "Scores.txt.zorvane-5.tmp"};
+    const auto anHourAgo = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const std::string& name : stale) {
+        test::WriteBytes(folder.File(name), "part");
+        std::filesystem::last_write_time(folder.File(name), anHourAgo);
+    }
+    for (const std::string& name : kept) {
+        test::WriteBytes(folder.File(name), "part");
+        if (name != kept.front()) {
+            std::filesystem::last_write_time(folder.File(name), anHourAgo);
+        }
+    }
+    ASSERT_TRUE(WriteTextFile(path, {"new"}).ok);
+    for (const std::string& name : stale) {
+        EXPECT_FALSE(std::filesystem::exists(folder.File(name))) << name;
+    }
+    for (const std::string& name : kept) {
+        EXPECT_TRUE(std::filesystem::exists(folder.File(name))) << name;
+    }
+    EXPECT_EQ(folder.Count(), 1 + static_cast<int>(kept.size()));
 }
 
 TEST(TextFileTest, FailedWriteKeepsTheOldFileWhole) {
@@ -91,6 +164,13 @@ TEST(TextFileTest, ReplacingKeepsPermissions) {
                                            std::filesystem::perms::group_read);
     ASSERT_TRUE(WriteTextFile(path, {"new"}).ok);
     EXPECT_EQ(test::ReadBytes(path), "new\r\n");
+    EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                  std::filesystem::perms::group_read);
+
+    // But a file its owner could not read is not copied into another one.
+    std::filesystem::permissions(path, std::filesystem::perms::group_read);
+    ASSERT_TRUE(WriteTextFile(path, {"again"}).ok);
     EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
                   std::filesystem::perms::group_read);

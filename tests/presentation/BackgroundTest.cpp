@@ -2,10 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QImage>
 #include <QPainter>
+#include <filesystem>
 
+#include "persistence/FileCheck.h"
 #include "presentation/Background.h"
+#include "tests/persistence/TempFolder.h"
+#include "tests/support/Deadline.h"
 
 namespace zorvane {
 namespace {
@@ -124,6 +130,38 @@ TEST(Background, AnUnreadablePictureKeepsTheOneBefore) {
     EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(picture.IsSet());
     EXPECT_EQ(picture.Image().width(), 100);
+}
+
+// A FIFO or a device named as the picture would block or fill the memory; a
+// picture file of many megabytes is no background. Real pictures still load,
+// the format found by the content where the suffix is wrong.
+TEST(Background, OnlyPictureFilesOfSaneSizeAreRead) {
+    test::TempFolder folder;
+    const QString fifo = QString::fromStdString(folder.File("pipe.bmp"));
+    ASSERT_EQ(::mkfifo(fifo.toLocal8Bit().constData(), 0600), 0);
+    const std::string huge = folder.File("huge.bmp");
+    test::WriteBytes(huge, "BM");
+    std::filesystem::resize_file(huge, kPictureFileCap + kMegabyte);
+
+    BackgroundPicture picture;
+    picture.SetImage(Picture(100, 100));
+    QString error;
+    {
+        const test::Deadline deadline("loading a FIFO and a device as the picture");
+        for (const QString& path : {fifo, QString("/dev/zero")}) {
+            EXPECT_FALSE(picture.Load(path, error)) << path.toStdString();
+            EXPECT_EQ(error, "not a regular file") << path.toStdString();
+        }
+    }
+    EXPECT_FALSE(picture.Load(QString::fromStdString(huge), error));
+    EXPECT_EQ(error, "too large (33 MB, at most 32 MB)");
+    EXPECT_EQ(picture.Image().width(), 100);
+
+    const QString misnamed = QString::fromStdString(folder.File("picture.bmp"));
+    ASSERT_TRUE(Picture(30, 20).save(misnamed, "PNG"));
+    ASSERT_TRUE(picture.Load(misnamed, error)) << error.toStdString();
+    EXPECT_EQ(picture.Image().size(), QSize(30, 20));
+    EXPECT_EQ(picture.Image().pixelColor(0, 0), kMarker);
 }
 
 }  // namespace

@@ -1,0 +1,38 @@
+#include "app/MessageBatch.h"
+
+#include "persistence/Elide.h"
+
+namespace zorvane {
+
+void MessageBatch::Add(const std::string& caption, const std::string& text) {
+    if (count_ == 0) {
+        caption_ = caption;
+    } else if (caption != caption_) {
+        caption_ = "Error";
+    }
+    if (shown_.size() < kShown) {
+        shown_.push_back(text);
+    }
+    ++count_;
+}
+
+std::string MessageBatch::Caption() const {
+    return caption_;
+}
+
+std::string MessageBatch::Text(const std::string& file) const {
+    if (count_ == 1) {
+        return shown_.front();
+    }
+    std::string text =
+        "Reading " + ElideMiddle(file) + " found " + std::to_string(count_) + " problems:";
+    for (const std::string& problem : shown_) {
+        text += "\r" + problem;
+    }
+    if (count_ > shown_.size()) {
+        text += "\r\xE2\x80\xA6 and " + std::to_string(count_ - shown_.size()) + " more.";
+    }
+    return text;
+}
+
+}  // namespace zorvane
