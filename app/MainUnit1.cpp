@@ -33,9 +33,10 @@ namespace {
 
 // A message shows at most this many lines of at most this many characters:
 // a path or a line from a file must not make a box that takes a minute to lay
-// out or runs off the screen.
+// out or runs off the screen. A line may name two shortened paths with words
+// around them.
 constexpr std::size_t kMessageLines = 24;
-constexpr std::size_t kMessageLineChars = 2 * kShownNameChars;
+constexpr std::size_t kMessageLineChars = 3 * kShownNameChars;
 
 QString ForDisplay(const std::string& text) {
     // Messages break their lines with a lone carriage return.

@@ -1,5 +1,7 @@
 #include "persistence/PlayerFiles.h"
 
+#include "persistence/Elide.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -61,9 +63,9 @@ FileResult CreateFolderFor(const std::string& file) {
         return {};
     }
     auto failed = [&folder](int code) {
-        return FileResult{
-            false, false,
-            "Cannot create the folder " + folder.string() + " (" + std::strerror(code) + ")"};
+        return FileResult{false, false,
+                          "Cannot create the folder " + ElideMiddle(folder.string()) + " (" +
+                              std::strerror(code) + ")"};
     };
     // One level at a time, so that only the folders made here get the mode.
     std::filesystem::path made;

@@ -119,10 +119,12 @@ TEST_F(InstalledCopy, AFolderThatCannotBeMadeGivesOneMessageAndTheGameGoesOn) {
     TMainBoard& b = Start();
     SaveOptions(b);
     ASSERT_EQ(dialogs->log.size(), 1);
-    const std::string config = (home / "taken" / "zorvane").string();
-    EXPECT_EQ(dialogs->log[0].toStdString(), "message: Error: " + config +
-                                                 "/Options.txt: Cannot create the folder " +
-                                                 config + " (Not a directory)");
+    // Long paths are shortened in the box, so look for the parts that matter.
+    const std::string message = dialogs->log[0].toStdString();
+    EXPECT_TRUE(message.starts_with("message: Error: ")) << message;
+    EXPECT_NE(message.find("Options.txt"), std::string::npos) << message;
+    EXPECT_NE(message.find("Cannot create the folder"), std::string::npos) << message;
+    EXPECT_TRUE(message.ends_with("zorvane (Not a directory)")) << message;
     EXPECT_TRUE(b.CurrentGame() != nullptr);
     EXPECT_EQ(ProgramFolderListing(), (std::set<std::string>{kInstalledMarker}));
 }
