@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 #include "app/MainUnit1.h"
