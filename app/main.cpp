@@ -4,12 +4,16 @@
 #include <QIcon>
 
 #include "app/MainUnit1.h"
+#include "app/SignalQuit.h"
 #include "audio/SdlMediaService.h"
 #include "persistence/ProgramFolder.h"
 #include "resources/Resources.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    // From the very start, so a signal is never lost; it is acted on once the
+    // event loop runs.
+    zorvane::SignalQuit signalQuit;
     zorvane::InitResources();
     QApplication::setApplicationName("zorvane");
     QApplication::setDesktopFileName("zorvane");
@@ -18,6 +22,7 @@ int main(int argc, char** argv) {
     zorvane::TMainBoard board(std::make_unique<zorvane::QtDialogService>(),
                               std::make_unique<zorvane::SdlMediaService>(),
                               zorvane::ProgramFolder());
+    signalQuit.SetWindow(&board);
     board.show();
     // Without a window manager a shown window stays inactive, and the game
     // clock ticks only while the program is active.

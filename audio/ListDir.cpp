@@ -16,18 +16,20 @@ void ListFiles(const std::string& folder, std::vector<std::string>& names) {
     }
 }
 
-std::string RandomFile(const std::string& folder, RandomSource& random) {
+std::string RandomFile(const std::string& folder, RandomSource& random,
+                       const std::set<std::string>& skip) {
     random.Seed(ClockSeed());
     if (folder.empty()) {
         return {};
     }
     std::vector<std::string> names;
     ListFiles(folder, names);
+    const std::string prefix = folder.back() == '/' ? folder : folder + "/";
+    std::erase_if(names, [&](const std::string& name) { return skip.count(prefix + name) != 0; });
     if (names.empty()) {
         return {};
     }
-    const std::string& name = names[random.Random(static_cast<int>(names.size()))];
-    return folder.back() == '/' ? folder + name : folder + "/" + name;
+    return prefix + names[random.Random(static_cast<int>(names.size()))];
 }
 
 }  // namespace zorvane

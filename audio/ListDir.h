@@ -2,6 +2,7 @@
 // The files of a folder, and one picked at random: how background music
 // chooses its next song.
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,9 @@ void ListFiles(const std::string& folder, std::vector<std::string>& names);
 
 // Reseeds `random` from the clock, then returns folder + "/" + a name drawn
 // uniformly from ListFiles (no second "/" when the folder ends in one), or
-// the empty text for an empty folder name or a folder without files.
-std::string RandomFile(const std::string& folder, RandomSource& random);
+// the empty text for an empty folder name or a folder without files. Files
+// whose whole name (as returned) is in `skip` are not drawn.
+std::string RandomFile(const std::string& folder, RandomSource& random,
+                       const std::set<std::string>& skip = {});
 
 }  // namespace zorvane

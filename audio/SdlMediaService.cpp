@@ -42,6 +42,9 @@ SdlMediaService::SdlMediaService() : noticeTarget_(std::make_unique<QObject>()) 
 }
 
 void SdlMediaService::StartAudio() {
+    // SDL would catch SIGINT and SIGTERM for an event queue nobody reads; the
+    // program ends on them itself.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_Init(SDL_INIT_AUDIO) < 0) {
         startupError_ = SdlErrorText();
         return;

@@ -37,7 +37,7 @@ void Sounds::Report(const std::string& text) {
     }
 }
 
-bool Sounds::OpenPlayer(MediaPlayer& player, const std::string& file, bool quiet) {
+std::string Sounds::OpenFile(MediaPlayer& player, const std::string& file) {
     std::string name = file;
     std::error_code error;
     if (!name.empty() && name.find('/') == std::string::npos &&
@@ -45,7 +45,11 @@ bool Sounds::OpenPlayer(MediaPlayer& player, const std::string& file, bool quiet
         std::filesystem::exists(programFolder_ + name, error)) {
         name = programFolder_ + name;
     }
-    const std::string failure = player.Open(name);
+    return player.Open(name);
+}
+
+bool Sounds::OpenPlayer(MediaPlayer& player, const std::string& file, bool quiet) {
+    const std::string failure = OpenFile(player, file);
     if (failure.empty()) {
         return true;
     }
@@ -98,6 +102,8 @@ void Sounds::StartMusic() {
     // Notifications caused by the switch find the music off.
     settings_.PlayMusic = false;
     stoppedByUs_ = false;
+    gaveUp_ = false;
+    triedSongs_.clear();
     if (settings_.CycleMusic) {
         if (!LoadMusicFile()) {
             return;
@@ -112,7 +118,20 @@ void Sounds::StartMusic() {
         }
     }
     settings_.PlayMusic = true;
+    PlayMusicFile();
+}
+
+void Sounds::PlayMusicFile() {
+    playStarted_ = Now();
     music_->Play();
+}
+
+void Sounds::GiveUpMusic(const std::string& text) {
+    gaveUp_ = true;
+    music_->Close();
+    if (service_.DeviceOpen()) {
+        Report(text);
+    }
 }
 
 void Sounds::StopMusic() {
@@ -130,27 +149,50 @@ bool Sounds::LoadMusicFile() {
         music_->Stop();
     }
     music_->Close();
-    const std::string song = RandomFile(settings_.MusicPath, random_);
-    if (!OpenPlayer(*music_, song, false)) {
-        return false;
+    const std::string& folder = settings_.MusicPath;
+    std::string song = RandomFile(folder, random_, triedSongs_);
+    if (song.empty() && triedSongs_.empty()) {
+        // No file at all: the player's own text says so.
+        return OpenPlayer(*music_, song, false);
     }
-    if (SongOpened) {
-        SongOpened(song);
+    for (; !song.empty(); song = RandomFile(folder, random_, triedSongs_)) {
+        triedSongs_.insert(song);
+        const std::string failure = OpenFile(*music_, song);
+        if (failure.empty()) {
+            if (SongOpened) {
+                SongOpened(song);
+            }
+            return true;
+        }
+        if (!service_.DeviceOpen()) {
+            return false;  // no file's fault, and a game without sound needs no message
+        }
+        lastFailure_ = song + ": " + failure;
     }
-    return true;
+    GiveUpMusic(folder + ": none of the songs in this folder can be played.\r" + lastFailure_);
+    return false;
 }
 
 void Sounds::MusicPlayerNotify() {
     // A late notice of a play cut short finds the music off or a new song
     // sounding, and does nothing.
-    if (!settings_.PlayMusic || stoppedByUs_ || music_->Mode() == PlayerMode::Playing) {
+    if (!settings_.PlayMusic || stoppedByUs_ || gaveUp_ || music_->Mode() == PlayerMode::Playing) {
         return;
+    }
+    if (Now() - playStarted_ < kShortestPlay) {
+        lastFailure_ = music_->FileName() + ": the song ended as soon as it started";
+        if (!settings_.CycleMusic) {
+            GiveUpMusic(lastFailure_);
+            return;
+        }
+    } else {
+        triedSongs_.clear();  // it really played: every song may come again
     }
     if (!settings_.CycleMusic) {
         music_->Rewind();
-        music_->Play();
+        PlayMusicFile();
     } else if (LoadMusicFile()) {
-        music_->Play();
+        PlayMusicFile();
     }
 }
 

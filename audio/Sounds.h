@@ -4,8 +4,10 @@
 // from one song or a random song of a folder, and pausing the music while
 // the program is not the active application.
 
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "audio/MediaPlayer.h"
@@ -33,10 +35,17 @@ class Sounds {
     // Stores the name in the slot's setting and reopens its player on it.
     void SetEffectFile(EffectSlot slot, const std::string& file);
 
+    // A play that ends sooner than this held nothing we could sound.
+    static constexpr std::chrono::milliseconds kShortestPlay{1000};
+
+    // Music that will not play is given up until the next StartMusic, with
+    // one message: a single song that fails to open or ends at once, or a
+    // folder whose every song did so since the last real play (each song is
+    // tried at most once in that round).
     void StartMusic();
     void StopMusic();
-    // Opens a random song of the music folder without playing it; false when
-    // it could not be opened (reported).
+    // Opens a random song of the music folder, one not yet tried this round,
+    // without playing it; false when none could be opened (reported).
     bool LoadMusicFile();
     void MusicPlayerNotify();
     void DXTimer1Activate();
@@ -53,13 +62,20 @@ class Sounds {
     std::function<void(const std::string&, const std::string&)> ShowError;
     // The song just opened, for the options dialog's single-song box.
     std::function<void(const std::string&)> SongOpened;
+    // The clock that times each play of the music.
+    std::function<std::chrono::steady_clock::time_point()> Now = &std::chrono::steady_clock::now;
 
   private:
     // Opens a file; a bare name missing from the current folder is looked
     // for in the program's folder. Reports a failure unless `quiet` or the
     // machine has no audio device (a game without sound needs no messages).
     bool OpenPlayer(MediaPlayer& player, const std::string& file, bool quiet);
+    // The same without the report: the player's text for a failure, else empty.
+    std::string OpenFile(MediaPlayer& player, const std::string& file);
     void Report(const std::string& text);
+    void PlayMusicFile();
+    // Closes the music player and says why, once, until the next StartMusic.
+    void GiveUpMusic(const std::string& text);
     // An effect's player, its file setting and its switch.
     struct EffectParts {
         MediaPlayer& player;
@@ -70,6 +86,12 @@ class Sounds {
     // The notice of a play that StopMusic cut short must not start the
     // next song: the music stays off until StartMusic.
     bool stoppedByUs_ = false;
+    bool gaveUp_ = false;
+    // The songs of the folder tried since the last real play, and why the
+    // last of them failed.
+    std::set<std::string> triedSongs_;
+    std::string lastFailure_;
+    std::chrono::steady_clock::time_point playStarted_;
 
     MediaService& service_;
     Settings& settings_;

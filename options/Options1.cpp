@@ -16,6 +16,7 @@
 #include "components/PaintPanel.h"
 #include "help/WebLinks.h"
 #include "options/Choosers.h"
+#include "options/PathText.h"
 #include "presentation/ColorValues.h"
 #include "presentation/PictureTables.h"
 
@@ -113,10 +114,10 @@ void TFrmOptions::FormShow() {
     }
     ReloadPiecePictures();
 
-    SoundBoxes[0]->setText(QString::fromStdString(settings_.BadSound));
-    SoundBoxes[1]->setText(QString::fromStdString(settings_.GoodSound));
-    SoundBoxes[2]->setText(QString::fromStdString(settings_.ExplodeSound));
-    SoundBoxes[3]->setText(QString::fromStdString(settings_.RowSound));
+    SetPathText(*SoundBoxes[0], settings_.BadSound);
+    SetPathText(*SoundBoxes[1], settings_.GoodSound);
+    SetPathText(*SoundBoxes[2], settings_.ExplodeSound);
+    SetPathText(*SoundBoxes[3], settings_.RowSound);
     MuteBoxes[0]->setChecked(!settings_.PlayBad);
     MuteBoxes[1]->setChecked(!settings_.PlayGood);
     MuteBoxes[2]->setChecked(!settings_.PlayExplode);
@@ -134,9 +135,8 @@ void TFrmOptions::FormShow() {
     EnableGraphicControls();
     Check(CBTransparent, settings_.Transparent);
 
-    const QString path = QString::fromStdString(settings_.MusicPath);
     CBMusicType->setCurrentIndex(settings_.CycleMusic ? 1 : 0);
-    (settings_.CycleMusic ? EdBackground : EdSingleSong)->setText(path);
+    SetPathText(*(settings_.CycleMusic ? EdBackground : EdSingleSong), settings_.MusicPath);
     CBMusicTypeChange();
 
     CBRandom->setChecked(settings_.RandomMode);
@@ -146,7 +146,7 @@ void TFrmOptions::FormShow() {
 }
 
 void TFrmOptions::ShowSongOpened(const std::string& song) {
-    EdSingleSong->setText(QString::fromStdString(song));
+    SetPathText(*EdSingleSong, song);
 }
 
 void TFrmOptions::ReloadPiecePictures() {
@@ -187,7 +187,7 @@ int TFrmOptions::SlotColour(int slot) const {
     return CBColors[slot - 1]->currentIndex() + 1;
 }
 std::string TFrmOptions::SoundBox(int row) const {
-    return SoundBoxes[row]->text().toStdString();
+    return PathText(*SoundBoxes[row]);
 }
 bool TFrmOptions::SoundMuted(int row) const {
     return MuteBoxes[row]->isChecked();
@@ -196,10 +196,10 @@ bool TFrmOptions::CycleMusicChosen() const {
     return CBMusicType->currentIndex() == 1;
 }
 std::string TFrmOptions::FolderBox() const {
-    return EdBackground->text().toStdString();
+    return PathText(*EdBackground);
 }
 std::string TFrmOptions::SingleSongBox() const {
-    return EdSingleSong->text().toStdString();
+    return PathText(*EdSingleSong);
 }
 bool TFrmOptions::MusicMuted() const {
     return CBMuteBackground->isChecked();
@@ -267,22 +267,22 @@ void TFrmOptions::CBMuteAllClick() {
 }
 
 void TFrmOptions::BrowseSound(int row) {
-    const QString file = choosers_.ChooseSoundFile(this, QString::fromStdString(programFolder_));
+    const QString file = choosers_.ChooseSoundFile(this, PathToText(programFolder_));
     if (!file.isEmpty()) {
         SoundBoxes[row]->setText(file);
     }
 }
 
 void TFrmOptions::BtnSingleSongClick() {
-    const QString file = choosers_.ChooseSoundFile(this, QString::fromStdString(programFolder_));
+    const QString file = choosers_.ChooseSoundFile(this, PathToText(programFolder_));
     if (!file.isEmpty()) {
         EdSingleSong->setText(file);
     }
 }
 
 void TFrmOptions::BtnBackgroundClick() {
-    const QString start = EdBackground->text().isEmpty() ? QString::fromStdString(programFolder_)
-                                                         : EdBackground->text();
+    const QString start =
+        EdBackground->text().isEmpty() ? PathToText(programFolder_) : EdBackground->text();
     const QString folder = choosers_.ChooseFolder(this, start);
     if (!folder.isEmpty()) {
         EdBackground->setText(folder.endsWith('/') ? folder : folder + "/");
@@ -309,8 +309,7 @@ void TFrmOptions::CBUseGraphicClick() {
 }
 
 void TFrmOptions::BtnSetGraphicClick() {
-    const QString file =
-        choosers_.ChoosePicture(this, QString::fromStdString(programFolder_ + "Backgrounds"));
+    const QString file = choosers_.ChoosePicture(this, PathToText(programFolder_ + "Backgrounds"));
     if (file.isEmpty()) {
         return;
     }
@@ -327,7 +326,7 @@ void TFrmOptions::BtnSetGraphicClick() {
         }
         return;
     }
-    settings_.GraphicsBack = file.toStdString();
+    settings_.GraphicsBack = TextToPath(file);
     settings_.GraphicsBackSet = true;
     ImgSample->update();
 }

@@ -162,6 +162,39 @@ TEST_F(EditOptions, AFolderBoxNamingASongIsCutBackToItsFolder) {
               0);
 }
 
+// File names are bytes; these are Latin-1, which is no UTF-8.
+TEST_F(EditOptions, PathsThatAreNoUtf8SurviveOkAndSaveByteForByte) {
+    const std::string songs = ProgramFolder() + "M\xfasica/";
+    const std::string song = songs + "caf\xe9.mid";
+    std::filesystem::create_directories(songs);
+    std::ofstream(song) << "x";
+    for (const bool cycle : {false, true}) {
+        SCOPED_TRACE(cycle ? "folder" : "single song");
+        WriteFile("Options.txt",
+                  std::string("BadSound=/sounds/caf\xe9.wav\r\nPlayMusic=TRUE\r\nCycleMusic=") +
+                      (cycle ? "TRUE\r\nMusicFolder=" + songs : "FALSE\r\nMusicFile=" + song) +
+                      "\r\n");
+        TMainBoard& b = Start();
+        // Cancel applies no names; OK, changing nothing, must write the same file.
+        Edit(QDialog::Rejected, [](TFrmOptions&) {});
+        b.SaveOptions1Click();
+        const std::string before = OptionsFile();
+        ASSERT_NE(before.find("BadSound=/sounds/caf\xe9.wav\r\n"), std::string::npos);
+        ASSERT_NE(before.find(cycle ? "MusicFolder=" + songs + "\r\n" : "MusicFile=" + song),
+                  std::string::npos);
+        media->log.clear();
+        Edit(QDialog::Accepted, [](TFrmOptions&) {});
+        // No name changed, so no sound is reopened and the music plays on.
+        EXPECT_EQ(media->log, std::vector<std::string>{});
+        b.SaveOptions1Click();
+        EXPECT_EQ(OptionsFile(), before);
+    }
+    // The song the folder is playing becomes the single song, as it was named.
+    Edit(TFrmOptions::kSaveResult, [](TFrmOptions& d) { d.CBMusicType->setCurrentIndex(0); });
+    EXPECT_EQ(board->GameSettings().MusicPath, song);
+    EXPECT_NE(OptionsFile().find("MusicFile=" + song + "\r\n"), std::string::npos);
+}
+
 TEST_F(EditOptions, PicturesJpegsAndTheSample) {
     TMainBoard& b = Start();
     QImage tile(100, 100, QImage::Format_RGB32);

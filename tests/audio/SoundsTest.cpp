@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -37,10 +39,31 @@ class SoundsTest : public ::testing::Test {
             errors.push_back(caption + ": " + text);
         };
         sounds->SongOpened = [this](const std::string& song) { opened.push_back(song); };
+        sounds->Now = [this] { return now; };
         media.log.clear();
         return *sounds;
     }
     FakePlayer& Music() { return media.Player(4); }
+    // The music plays for `length`, then its notice comes.
+    void PlayFor(std::chrono::milliseconds length) {
+        now += length;
+        Music().Finish();
+        Music().Notify();
+    }
+    // Lets each song that starts end at once, up to `limit` times; how many did.
+    int EndEachAtOnce(int limit) {
+        int ends = 0;
+        while (ends < limit && Music().Mode() == PlayerMode::Playing) {
+            PlayFor(std::chrono::milliseconds(50));
+            ++ends;
+        }
+        return ends;
+    }
+    int Count(const std::string& start) const {
+        return static_cast<int>(
+            std::count_if(media.log.begin(), media.log.end(),
+                          [&](const std::string& line) { return line.rfind(start, 0) == 0; }));
+    }
 
     fs::path folder;
     Settings settings;
@@ -49,6 +72,7 @@ class SoundsTest : public ::testing::Test {
     std::unique_ptr<Sounds> sounds;
     Log errors;
     Log opened;
+    std::chrono::steady_clock::time_point now;
 };
 
 TEST_F(SoundsTest, TheEffectPlayersOpenTheirDefaultFilesAndAMissingOneIsSilent) {
@@ -108,9 +132,8 @@ TEST_F(SoundsTest, MusicFromAFolderPicksAFileNeverAFolder) {
     EXPECT_EQ(opened, Log{song});
 
     // The song ends: a new pick each time, played at once.
-    Music().Finish();
     media.log.clear();
-    Music().Notify();
+    PlayFor(std::chrono::minutes(3));
     EXPECT_EQ(media.log, (Log{"music close", "music open " + song, "music play"}));
 }
 
@@ -123,6 +146,71 @@ TEST_F(SoundsTest, AFolderWithoutFilesPlaysNothing) {
     EXPECT_FALSE(Music().IsOpen());
 }
 
+TEST_F(SoundsTest, MusicThatWillNotPlayIsTriedOnceReportedOnceAndLeftOff) {
+    // Six songs: two fail to open, four end as soon as they start.
+    const std::string songs = folder.string() + "/Music/";
+    for (const char* name : {"a.mid", "b.mid", "c.mid", "d.mid", "e.mid"}) {
+        Touch(std::string("Music/") + name);
+    }
+    media.unreadable = {songs + "b.mid", songs + "song one.mid"};
+    Sounds& s = Make();
+    settings.MusicPath = songs;
+    s.StartMusic();
+    EndEachAtOnce(100);
+    EXPECT_EQ(Count("music open "), 6);
+    EXPECT_EQ(Count("music play"), 4);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].rfind("Error: " + songs + ": none of the songs in this folder", 0), 0u)
+        << errors[0];
+    EXPECT_FALSE(Music().IsOpen());
+    media.log.clear();
+    Music().Notify();  // a late notice starts nothing
+    EXPECT_TRUE(media.log.empty());
+
+    // A new start is a new round.
+    s.StartMusic();
+    EndEachAtOnce(100);
+    EXPECT_EQ(Count("music open "), 6);
+    EXPECT_EQ(errors.size(), 2u);
+
+    // One song that ends at once is not played again either.
+    settings.CycleMusic = false;
+    settings.MusicPath = songs + "a.mid";
+    media.log.clear();
+    s.StartMusic();
+    EXPECT_EQ(EndEachAtOnce(100), 1);
+    EXPECT_EQ(Count("music play"), 1);
+    EXPECT_EQ(errors.back(), "Error: " + songs + "a.mid: the song ended as soon as it started");
+    EXPECT_EQ(errors.size(), 3u);
+}
+
+TEST_F(SoundsTest, AFolderWithOneGoodSongKeepsCycling) {
+    const std::string songs = folder.string() + "/Music/";
+    for (const char* name : {"a.mid", "b.mid", "c.mid"}) {
+        Touch(std::string("Music/") + name);
+    }
+    const std::string good = songs + "song one.mid";
+    Sounds& s = Make();
+    settings.MusicPath = songs;
+    s.StartMusic();
+    int goodPlays = 0;
+    std::set<std::string> sinceGood;
+    for (int end = 0; end < 60 && Music().Mode() == PlayerMode::Playing; ++end) {
+        if (Music().FileName() == good) {
+            ++goodPlays;
+            sinceGood.clear();
+            PlayFor(std::chrono::minutes(3));
+        } else {
+            ASSERT_TRUE(sinceGood.insert(Music().FileName()).second)
+                << Music().FileName() << " came twice in one round";
+            PlayFor(std::chrono::milliseconds(50));
+        }
+    }
+    EXPECT_EQ(Music().Mode(), PlayerMode::Playing);
+    EXPECT_GE(goodPlays, 15);
+    EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(SoundsTest, OneSongLoopsWithoutBeingReopened) {
     Sounds& s = Make();
     settings.CycleMusic = false;
@@ -133,8 +221,7 @@ TEST_F(SoundsTest, OneSongLoopsWithoutBeingReopened) {
     media.log.clear();
     Music().Notify();
     EXPECT_TRUE(media.log.empty());
-    Music().Finish();
-    Music().Notify();
+    PlayFor(std::chrono::minutes(3));
     EXPECT_EQ(media.log, (Log{"music rewind", "music play"}));
 
     // Stopping keeps the file open; a late notice then finds the music off.
