@@ -1,10 +1,11 @@
 # The two everyday commands: `make run` starts the game, `make test` runs every
-# test. Both install what is missing first. `make bench` runs the benchmarks.
+# test. Both install what is missing first. `make bench` runs the benchmarks,
+# `make package` builds the Debian package into dist/.
 
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test bench artwork sounds format clean
+.PHONY: all deps build run test bench package artwork sounds format clean
 
 all: build
 
@@ -31,6 +32,14 @@ bench: deps
 	cmake --build build-bench -j $(JOBS)
 	cd build-bench && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ./bin/zorvane-bench
 
+# The Debian package, built with Debian's own tools into dist/ and checked
+# with lintian. The tests run in `make test`; `make package
+# DEB_BUILD_OPTIONS=` runs them in the package build too.
+DEB_BUILD_OPTIONS ?= nocheck
+package:
+	@bash scripts/install-deps package
+	DEB_BUILD_OPTIONS="$(DEB_BUILD_OPTIONS)" bash scripts/build-package
+
 # Redraws every picture and icon into resources/ (the files are committed;
 # the normal build only packs them).
 artwork: deps
@@ -50,4 +59,4 @@ format:
 		\( -name '*.cpp' -o -name '*.h' \) -print0 2>/dev/null | xargs -0 -r clang-format -i
 
 clean:
-	rm -rf build build-test build-bench
+	rm -rf build build-test build-bench dist

@@ -9,5 +9,6 @@ foreach(name IN LISTS ZORVANE_BACKGROUND_FILES)
   configure_file("${CMAKE_CURRENT_SOURCE_DIR}/backgrounds/${name}"
                  "${ZORVANE_BIN_DIR}/Backgrounds/${name}" COPYONLY)
   install(FILES "${CMAKE_CURRENT_SOURCE_DIR}/backgrounds/${name}"
-          DESTINATION "${ZORVANE_INSTALL_DIR}/Backgrounds")
+          DESTINATION "${ZORVANE_DATA_DESTINATION}/Backgrounds")
 endforeach()
+zorvane_link_data_beside_program(Backgrounds)

@@ -8,11 +8,13 @@ set(ZORVANE_SONG_FILES "Zorvane Theme.mid" "Falling Rows.mid")
 
 foreach(name IN LISTS ZORVANE_EFFECT_FILES)
   configure_file("${CMAKE_CURRENT_SOURCE_DIR}/sounds/${name}" "${ZORVANE_BIN_DIR}/${name}" COPYONLY)
-  install(FILES "${CMAKE_CURRENT_SOURCE_DIR}/sounds/${name}" DESTINATION "${ZORVANE_INSTALL_DIR}")
+  install(FILES "${CMAKE_CURRENT_SOURCE_DIR}/sounds/${name}" DESTINATION "${ZORVANE_DATA_DESTINATION}")
+  zorvane_link_data_beside_program("${name}")
 endforeach()
 
 foreach(name IN LISTS ZORVANE_SONG_FILES)
   configure_file("${CMAKE_CURRENT_SOURCE_DIR}/music/${name}" "${ZORVANE_BIN_DIR}/Music/${name}"
                  COPYONLY)
-  install(FILES "${CMAKE_CURRENT_SOURCE_DIR}/music/${name}" DESTINATION "${ZORVANE_INSTALL_DIR}/Music")
+  install(FILES "${CMAKE_CURRENT_SOURCE_DIR}/music/${name}" DESTINATION "${ZORVANE_DATA_DESTINATION}/Music")
 endforeach()
+zorvane_link_data_beside_program(Music)
