@@ -1,5 +1,5 @@
-// The options dialog: filling it on every showing, and the controls that act
-// before it closes.
+// The options dialog: filling it from the settings, reading them back, and
+// the controls that act before it closes.
 
 #include "options/Options1.h"
 

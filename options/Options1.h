@@ -32,7 +32,8 @@ class TFrmOptions : public QDialog {
   public:
     static constexpr int kSaveResult = 6;  // "Save": apply, then write the options file
 
-    // `picture` is the main window's background picture holder.
+    // `picture` is the main window's background picture holder: a picture
+    // the player loads and the Transparent Graphics box act on it at once.
     TFrmOptions(BackgroundPicture& picture, std::string programFolder, OptionsChoosers& choosers,
                 QWidget* parent = nullptr);
 
@@ -96,6 +97,7 @@ class TFrmOptions : public QDialog {
     TPaintPanel* ImgSample = nullptr;
     QCheckBox* CBUseGraphic = nullptr;
     QCheckBox* CBTransparent = nullptr;
+    // The sound rows in the order of EffectSlot.
     std::array<QLineEdit*, 4> SoundBoxes{};  // EdBadMove, EdGoodMove, EdExplode, EdClick
     std::array<QCheckBox*, 4> MuteBoxes{};   // CBMuteBad, CBMuteGood, CBMuteExplode, CBMuteClick
     std::array<QPushButton*, 4> BrowseButtons{};
