@@ -1,7 +1,7 @@
-// The options command: show the dialog, then apply what it holds according
-// to the button that closed it.
+// The options command: the dialog edits a copy of the settings, and the
+// differences are applied according to the button that closed it.
 
-#include <QMessageBox>
+#include <QDialog>
 
 #include "app/MainUnit1.h"
 #include "options/Options1.h"
@@ -26,69 +26,59 @@ std::string MusicFolderOf(const std::string& path) {
 
 void TMainBoard::EditSubMenuClick() {
     RunModalCommand([this] {
-        bool changed = false;
-        FrmOptions->ChosenBoardColor = settings_.BoardColor;
+        FrmOptions->Edit(settings_, game_->NumRows());
         const int result = dialogs_->RunModal(*FrmOptions);
+        const Settings chosen = FrmOptions->Result();
+        // The background picture's name and drawing mode, like the picture
+        // itself, stay whatever button closed the dialog.
+        settings_.GraphicsBack = chosen.GraphicsBack;
+        settings_.GraphicsBackSet = chosen.GraphicsBackSet;
+        settings_.GraphicsType = chosen.GraphicsType;
         const bool save = result == TFrmOptions::kSaveResult;
         if (result == QDialog::Accepted || save) {
-            ApplyOptions(save, changed);
+            ApplyOptions(chosen, save);
         }
-        settings_.UseGraphicsBack = FrmOptions->UseGraphicBox();
+        settings_.UseGraphicsBack = chosen.UseGraphicsBack;
         if (save) {
             SaveOptions1Click();
-        }
-        if (!save && result != QDialog::Accepted) {
-            FrmOptions->ChosenBoardColor = settings_.BoardColor;
         }
         StateChanged();
     });
 }
 
-void TMainBoard::ApplyOptions(bool save, bool& changed) {
-    const TFrmOptions& dialog = *FrmOptions;
-    settings_.Buffered = dialog.Buffered();
+void TMainBoard::ApplyOptions(const Settings& chosen, bool save) {
+    settings_.Buffered = chosen.Buffered;
     Panel1->SetBuffered(settings_.Buffered);
-    if (dialog.ChosenBoardColor != settings_.BoardColor) {
-        settings_.BoardColor = dialog.ChosenBoardColor;
-    }
-    StartRowsClick(dialog.StartRows());
-    if (dialog.ChosenShape != settings_.Shape) {
-        settings_.Shape = dialog.ChosenShape;
-    }
+    settings_.BoardColor = chosen.BoardColor;
+    StartRowsClick(chosen.StartRows);
+    settings_.Shape = chosen.Shape;
     for (int slot = 1; slot <= 6; ++slot) {
-        settings_.Color(slot) = dialog.SlotColour(slot);
+        settings_.Color(slot) = chosen.Color(slot);
     }
     RefreshBoard();
 
     // Only a sound whose name changed is reopened; the comparison is exact.
-    const std::pair<EffectSlot, const std::string*> sounds[] = {
-        {EffectSlot::Bad, &settings_.BadSound},
-        {EffectSlot::Good, &settings_.GoodSound},
-        {EffectSlot::Explode, &settings_.ExplodeSound},
-        {EffectSlot::Row, &settings_.RowSound}};
-    for (int row = 0; row < 4; ++row) {
-        const std::string box = dialog.SoundBox(row);
-        if (box != *sounds[row].second) {
-            sounds_->SetEffectFile(sounds[row].first, box);
+    for (const EffectSlot slot : kEffectSlots) {
+        if (chosen.EffectFile(slot) != settings_.EffectFile(slot)) {
+            sounds_->SetEffectFile(slot, chosen.EffectFile(slot));
         }
     }
 
-    settings_.CycleMusic = dialog.CycleMusicChosen();
-    if (settings_.CycleMusic && dialog.FolderBox() != settings_.MusicPath) {
+    // The music starts again when its path or its switch changed.
+    bool changed = false;
+    settings_.CycleMusic = chosen.CycleMusic;
+    if (chosen.MusicPath != settings_.MusicPath) {
         changed = true;
-        settings_.MusicPath = MusicFolderOf(dialog.FolderBox());
-    } else if (!settings_.CycleMusic && dialog.SingleSongBox() != settings_.MusicPath) {
-        changed = true;
-        settings_.MusicPath = dialog.SingleSongBox();
+        settings_.MusicPath =
+            settings_.CycleMusic ? MusicFolderOf(chosen.MusicPath) : chosen.MusicPath;
     }
-    settings_.PlayBad = !dialog.SoundMuted(0);
-    settings_.PlayGood = !dialog.SoundMuted(1);
-    settings_.PlayExplode = !dialog.SoundMuted(2);
-    settings_.PlayClick = !dialog.SoundMuted(3);
-    if (dialog.MusicMuted() == settings_.PlayMusic) {
+    for (const EffectSlot slot : kEffectSlots) {
+        settings_.EffectOn(slot) = chosen.EffectOn(slot);
+    }
+    if (chosen.PlayMusic != settings_.PlayMusic) {
         changed = true;
     }
-    settings_.PlayMusic = !dialog.MusicMuted();
+    settings_.PlayMusic = chosen.PlayMusic;
     if (changed && settings_.PlayMusic && !settings_.MusicPath.empty()) {
         sounds_->StartMusic();
     }
@@ -97,19 +87,18 @@ void TMainBoard::ApplyOptions(bool save, bool& changed) {
     }
 
     // The running board keeps its size; the next start uses the new one.
-    const int size = dialog.BoardSize();
-    if (size != game_->NumRows()) {
+    if (chosen.NumRowsSetting != game_->NumRows()) {
         ShowMessage("Notice!",
                     "Board size change will take effect the next time the program is started");
         if (!save) {
             ShowMessage("Notice!", "Remember to save options to change the board size!");
         }
-        settings_.NumRowsSetting = size;
+        settings_.NumRowsSetting = chosen.NumRowsSetting;
     }
-    settings_.Transparent = dialog.TransparentBox();
+    settings_.Transparent = chosen.Transparent;
     background_.SetTransparent(settings_.Transparent);
-    settings_.RandomMode = dialog.RandomBox();
-    settings_.PauseMusic = dialog.PauseMusicBox();
+    settings_.RandomMode = chosen.RandomMode;
+    settings_.PauseMusic = chosen.PauseMusic;
 }
 
 }  // namespace zorvane

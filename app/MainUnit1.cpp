@@ -111,7 +111,7 @@ TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<M
         }
     };
     FrmName = new TFrmName(this);
-    FrmOptions = new TFrmOptions(settings_, background_, 9, programFolder_, *dialogs_, this);
+    FrmOptions = new TFrmOptions(background_, programFolder_, *dialogs_, this);
     FrmOptions->ShowMessage = [this](const QString& caption, const QString& text) {
         ShowMessage(caption.toStdString(), text.toStdString());
     };
@@ -216,7 +216,6 @@ void TMainBoard::InitialLoad() {
     }
 
     game_.emplace(settings_, *this, random_, scores_);
-    FrmOptions->SetRunningRows(game_->NumRows());
     game_->ScoresPath = files_.ScoresToWrite();
     StretchBoard(game_->NumRows());
     game_->StartUp();

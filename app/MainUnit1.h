@@ -130,8 +130,8 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     void ReportFileError(const std::string& path, const FileResult& result);
     // Where the saved-game choosers start, made when missing.
     QString GamesFolder();
-    // Applies the options dialog as OK (or Save) does.
-    void ApplyOptions(bool save, bool& changed);
+    // Applies the settings the options dialog returned, as OK (or Save) does.
+    void ApplyOptions(const Settings& chosen, bool save);
     // Menu commands wait while a move or tick lets pending events run.
     bool Busy() const;
     // A command that opens a modal window: the clock stops while it runs and

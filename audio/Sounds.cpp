@@ -72,30 +72,29 @@ void Sounds::PlayEffect(MediaPlayer& player, bool enabled) {
     player.Play();
 }
 
-Sounds::EffectParts Sounds::PartsOf(EffectSlot slot) {
+MediaPlayer& Sounds::PlayerOf(EffectSlot slot) {
     switch (slot) {
         case EffectSlot::Bad:
-            return {*wump_, settings_.BadSound, settings_.PlayBad};
+            return *wump_;
         case EffectSlot::Good:
-            return {*subping_, settings_.GoodSound, settings_.PlayGood};
+            return *subping_;
         case EffectSlot::Explode:
-            return {*explode_, settings_.ExplodeSound, settings_.PlayExplode};
+            return *explode_;
         case EffectSlot::Row:
             break;
     }
-    return {*clicker_, settings_.RowSound, settings_.PlayClick};
+    return *clicker_;
 }
 
 void Sounds::PlayEffect(Effect effect) {
-    const EffectParts parts = PartsOf(effect);
-    PlayEffect(parts.player, parts.enabled);
+    PlayEffect(PlayerOf(effect), settings_.EffectOn(effect));
 }
 
 void Sounds::SetEffectFile(EffectSlot slot, const std::string& file) {
-    const EffectParts parts = PartsOf(slot);
-    parts.file = file;
-    parts.player.Close();
-    OpenPlayer(parts.player, file, false);
+    settings_.EffectFile(slot) = file;
+    MediaPlayer& player = PlayerOf(slot);
+    player.Close();
+    OpenPlayer(player, file, false);
 }
 
 void Sounds::StartMusic() {

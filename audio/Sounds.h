@@ -13,7 +13,6 @@
 #include "audio/MediaPlayer.h"
 #include "engine/GameHost.h"
 #include "engine/Random.h"
-#include "persistence/OptionsFile.h"
 #include "persistence/Settings.h"
 
 namespace zorvane {
@@ -76,13 +75,8 @@ class Sounds {
     void PlayMusicFile();
     // Closes the music player and says why, once, until the next StartMusic.
     void GiveUpMusic(const std::string& text);
-    // An effect's player, its file setting and its switch.
-    struct EffectParts {
-        MediaPlayer& player;
-        std::string& file;
-        bool& enabled;
-    };
-    EffectParts PartsOf(EffectSlot slot);
+    // The player of an effect; its file and switch are in the settings.
+    MediaPlayer& PlayerOf(EffectSlot slot);
     // The notice of a play that StopMusic cut short must not start the
     // next song: the music stays off until StartMusic.
     bool stoppedByUs_ = false;

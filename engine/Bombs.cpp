@@ -22,9 +22,7 @@ void Game::FireBombOrSpecial(int row, int col, bool& firedAny) {
         return;
     }
     firedAny = true;
-    if (settings_.PlayExplode) {
-        host_.PlayEffect(Effect::Explode);
-    }
+    Play(Effect::Explode);
     MovePrologue();
     if (clicked.Pic != 0) {
         ExplodeAll(clicked.Pic);
@@ -35,9 +33,7 @@ void Game::FireBombOrSpecial(int row, int col, bool& firedAny) {
 }
 
 void Game::FireSpecialKind(int kind, int row, int col) {
-    if (settings_.PlayExplode) {
-        host_.PlayEffect(Effect::Explode);
-    }
+    Play(Effect::Explode);
     MovePrologue();
     switch (kind) {
         case 1:

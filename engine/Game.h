@@ -145,6 +145,12 @@ class Game : private SavedGameSink {
     StatusPanel Status;
 
   private:
+    // Sounds the effect when its switch is on.
+    void Play(Effect effect) {
+        if (settings_.EffectOn(effect)) {
+            host_.PlayEffect(effect);
+        }
+    }
     // Move prologue and epilogue around every removal pattern.
     void MovePrologue();
     void MoveEpilogue();

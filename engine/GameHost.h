@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "persistence/OptionsFile.h"
+#include "persistence/Settings.h"
 
 namespace zorvane {
 

@@ -29,17 +29,13 @@ void Game::Num1Click(const ClickSender& sender) {
         FireBombOrSpecial(row, col, running);
         removed = running;  // whatever fires takes at least its own cell
     } else if (IsGoodMove(row, col)) {
-        if (settings_.PlayGood) {
-            host_.PlayEffect(Effect::Good);
-        }
+        Play(Effect::Good);
         MovePrologue();
         ExplodePiece(row, col);
         MoveEpilogue();
         removed = true;
     } else {
-        if (settings_.PlayBad) {
-            host_.PlayEffect(Effect::Bad);
-        }
+        Play(Effect::Bad);
         host_.StateChanged();
         host_.ProcessMessages();
         StartClock();

@@ -129,9 +129,7 @@ bool Game::TopTouching() const {
 }
 
 void Game::ShiftUp() {
-    if (settings_.PlayClick) {
-        host_.PlayEffect(Effect::Row);
-    }
+    Play(Effect::Row);
     host_.StateChanged();
     host_.ProcessMessages();
     UndoAllowed = false;

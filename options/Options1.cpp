@@ -1,5 +1,5 @@
-// The options dialog: filling it on every showing, and the controls that act
-// before it closes.
+// The options dialog: filling it from the settings, reading them back, and
+// the controls that act before it closes.
 
 #include "options/Options1.h"
 
@@ -22,21 +22,11 @@
 
 namespace zorvane {
 
-namespace {
-
-QString PieceName(const std::string& shape, int colour) {
-    return QString::fromStdString(shape).left(1) + QString::number(colour);
-}
-
-}  // namespace
-
-TFrmOptions::TFrmOptions(Settings& settings, BackgroundPicture& picture, int runningRows,
-                         std::string programFolder, OptionsChoosers& choosers, QWidget* parent)
+TFrmOptions::TFrmOptions(BackgroundPicture& picture, std::string programFolder,
+                         OptionsChoosers& choosers, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
-      settings_(settings),
       picture_(picture),
-      runningRows_(runningRows),
       programFolder_(std::move(programFolder)),
       choosers_(choosers) {
     setWindowTitle("Edit Options");
@@ -67,9 +57,33 @@ TFrmOptions::TFrmOptions(Settings& settings, BackgroundPicture& picture, int run
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TFrmOptions::showEvent(QShowEvent* event) {
+void TFrmOptions::Edit(const Settings& settings, int runningRows) {
+    working_ = settings;
+    runningRows_ = runningRows;
     FormShow();
-    QDialog::showEvent(event);
+}
+
+Settings TFrmOptions::Result() const {
+    Settings result = working_;
+    result.StartRows = SEStartRows->value();
+    result.NumRowsSetting = RB16Rows->isChecked() ? 16 : RB12Rows->isChecked() ? 12 : 9;
+    for (int slot = 1; slot <= 6; ++slot) {
+        result.Color(slot) = CBColors[slot - 1]->currentIndex() + 1;
+    }
+    for (const EffectSlot slot : kEffectSlots) {
+        const auto row = static_cast<std::size_t>(slot);
+        result.EffectFile(slot) = PathText(*SoundBoxes[row]);
+        result.EffectOn(slot) = !MuteBoxes[row]->isChecked();
+    }
+    result.CycleMusic = CBMusicType->currentIndex() == 1;
+    result.MusicPath = PathText(*(result.CycleMusic ? EdBackground : EdSingleSong));
+    result.PlayMusic = !CBMuteBackground->isChecked();
+    result.UseGraphicsBack = CBUseGraphic->isChecked();
+    result.Transparent = CBTransparent->isChecked();
+    result.RandomMode = CBRandom->isChecked();
+    result.PauseMusic = CBPauseMusic->isChecked();
+    result.Buffered = CBBuffered->isChecked();
+    return result;
 }
 
 void TFrmOptions::Check(QCheckBox* box, bool checked) {
@@ -87,12 +101,12 @@ void TFrmOptions::Check(QCheckBox* box, bool checked) {
 }
 
 void TFrmOptions::FormShow() {
-    OptionsReady = false;
-    PageControl->setCurrentIndex(OptionsPage);
+    optionsReady_ = false;
+    PageControl->setCurrentIndex(optionsPage_);
     QPalette sample = PnlSample->palette();
-    sample.setColor(QPalette::Window, ToQColor(ChosenBoardColor));
+    sample.setColor(QPalette::Window, ToQColor(working_.BoardColor));
     PnlSample->setPalette(sample);
-    SEStartRows->setValue(settings_.StartRows);
+    SEStartRows->setValue(working_.StartRows);
     if (runningRows_ == 9) {
         RB9Rows->setChecked(true);
     } else if (runningRows_ == 12) {
@@ -100,29 +114,26 @@ void TFrmOptions::FormShow() {
     } else if (runningRows_ == 16) {
         RB16Rows->setChecked(true);
     }
-    const int shape = std::string("ABCD").find(settings_.Shape.substr(0, 1));
-    if (!settings_.Shape.empty() && shape >= 0 && shape < 4) {
+    // The button of the shape the board shows: a letter with no pictures
+    // shows the board's fallback, and stays the setting until a shape is picked.
+    const int shape = QString("ABCD").indexOf(PieceName(working_, 1).front());
+    if (shape >= 0) {
         ShapeButtons[shape]->setChecked(true);
     }
-    ChosenShape = settings_.Shape;
     // The mode list always opens on "Tiled", and the board follows it.
     CBStretchTile->setCurrentIndex(kTiled);
-    settings_.GraphicsType = kTiled;
+    working_.GraphicsType = kTiled;
     for (int slot = 1; slot <= 6; ++slot) {
-        CBColors[slot - 1]->setCurrentIndex(settings_.Color(slot) - 1);
-        ChosenColors[slot - 1] = settings_.Color(slot);
+        CBColors[slot - 1]->setCurrentIndex(working_.Color(slot) - 1);
     }
     ReloadPiecePictures();
 
-    SetPathText(*SoundBoxes[0], settings_.BadSound);
-    SetPathText(*SoundBoxes[1], settings_.GoodSound);
-    SetPathText(*SoundBoxes[2], settings_.ExplodeSound);
-    SetPathText(*SoundBoxes[3], settings_.RowSound);
-    MuteBoxes[0]->setChecked(!settings_.PlayBad);
-    MuteBoxes[1]->setChecked(!settings_.PlayGood);
-    MuteBoxes[2]->setChecked(!settings_.PlayExplode);
-    MuteBoxes[3]->setChecked(!settings_.PlayClick);
-    CBMuteBackground->setChecked(!settings_.PlayMusic);
+    for (const EffectSlot slot : kEffectSlots) {
+        const auto row = static_cast<std::size_t>(slot);
+        SetPathText(*SoundBoxes[row], working_.EffectFile(slot));
+        MuteBoxes[row]->setChecked(!working_.EffectOn(slot));
+    }
+    CBMuteBackground->setChecked(!working_.PlayMusic);
     bool allMuted = CBMuteBackground->isChecked();
     for (QCheckBox* box : MuteBoxes) {
         allMuted = allMuted && box->isChecked();
@@ -131,18 +142,18 @@ void TFrmOptions::FormShow() {
         Check(CBMuteAll, true);
     }
 
-    Check(CBUseGraphic, settings_.UseGraphicsBack);
+    Check(CBUseGraphic, working_.UseGraphicsBack);
     EnableGraphicControls();
-    Check(CBTransparent, settings_.Transparent);
+    Check(CBTransparent, working_.Transparent);
 
-    CBMusicType->setCurrentIndex(settings_.CycleMusic ? 1 : 0);
-    SetPathText(*(settings_.CycleMusic ? EdBackground : EdSingleSong), settings_.MusicPath);
+    CBMusicType->setCurrentIndex(working_.CycleMusic ? 1 : 0);
+    SetPathText(*(working_.CycleMusic ? EdBackground : EdSingleSong), working_.MusicPath);
     CBMusicTypeChange();
 
-    CBRandom->setChecked(settings_.RandomMode);
-    CBPauseMusic->setChecked(settings_.PauseMusic);
-    CBBuffered->setChecked(settings_.Buffered);
-    OptionsReady = true;
+    CBRandom->setChecked(working_.RandomMode);
+    CBPauseMusic->setChecked(working_.PauseMusic);
+    CBBuffered->setChecked(working_.Buffered);
+    optionsReady_ = true;
 }
 
 void TFrmOptions::ShowSongOpened(const std::string& song) {
@@ -150,16 +161,17 @@ void TFrmOptions::ShowSongOpened(const std::string& song) {
 }
 
 void TFrmOptions::ReloadPiecePictures() {
+    // The pictures the board would show for these choices.
     const qreal dpr = devicePixelRatioF();
     for (int slot = 1; slot <= 6; ++slot) {
         ColorPreviews[slot - 1]->setPixmap(
-            LoadNamedPicture(PieceName(ChosenShape, SlotColour(slot)), dpr, {40, 40}));
+            LoadNamedPicture(PieceName(working_, slot), dpr, {40, 40}));
     }
     // Three pieces of slot 4, then one of slot 3 and one of slot 6.
     const int sampleSlots[] = {4, 4, 4, 3, 6};
     for (int i = 0; i < 5; ++i) {
         SamplePieces[i]->setPixmap(
-            LoadNamedPicture(PieceName(ChosenShape, SlotColour(sampleSlots[i])), dpr, {40, 40}));
+            LoadNamedPicture(PieceName(working_, sampleSlots[i]), dpr, {40, 40}));
     }
 }
 
@@ -172,63 +184,18 @@ void TFrmOptions::EnableGraphicControls() {
     }
 }
 
-// What the controls hold.
-
-bool TFrmOptions::Buffered() const {
-    return CBBuffered->isChecked();
-}
-int TFrmOptions::StartRows() const {
-    return SEStartRows->value();
-}
-int TFrmOptions::BoardSize() const {
-    return RB16Rows->isChecked() ? 16 : RB12Rows->isChecked() ? 12 : 9;
-}
-int TFrmOptions::SlotColour(int slot) const {
-    return CBColors[slot - 1]->currentIndex() + 1;
-}
-std::string TFrmOptions::SoundBox(int row) const {
-    return PathText(*SoundBoxes[row]);
-}
-bool TFrmOptions::SoundMuted(int row) const {
-    return MuteBoxes[row]->isChecked();
-}
-bool TFrmOptions::CycleMusicChosen() const {
-    return CBMusicType->currentIndex() == 1;
-}
-std::string TFrmOptions::FolderBox() const {
-    return PathText(*EdBackground);
-}
-std::string TFrmOptions::SingleSongBox() const {
-    return PathText(*EdSingleSong);
-}
-bool TFrmOptions::MusicMuted() const {
-    return CBMuteBackground->isChecked();
-}
-bool TFrmOptions::UseGraphicBox() const {
-    return CBUseGraphic->isChecked();
-}
-bool TFrmOptions::TransparentBox() const {
-    return CBTransparent->isChecked();
-}
-bool TFrmOptions::RandomBox() const {
-    return CBRandom->isChecked();
-}
-bool TFrmOptions::PauseMusicBox() const {
-    return CBPauseMusic->isChecked();
-}
-
 // The controls that act at once.
 
 void TFrmOptions::PageControlChange(int index) {
-    OptionsPage = index;
+    optionsPage_ = index;
 }
 
 void TFrmOptions::BtnSetBackClick() {
-    const std::optional<QColor> colour = choosers_.ChooseColor(this, ToQColor(ChosenBoardColor));
+    const std::optional<QColor> colour = choosers_.ChooseColor(this, ToQColor(working_.BoardColor));
     if (!colour) {
         return;
     }
-    ChosenBoardColor = FromQColor(*colour);
+    working_.BoardColor = FromQColor(*colour);
     QPalette sample = PnlSample->palette();
     sample.setColor(QPalette::Window, *colour);
     PnlSample->setPalette(sample);
@@ -240,21 +207,21 @@ void TFrmOptions::CBColor1Change(int slot) {
     QComboBox* list = CBColors[slot - 1];
     const int colour = list->currentIndex() + 1;
     for (int other = 0; other < 6; ++other) {
-        if (other != slot - 1 && ChosenColors[other] == colour) {
+        if (other != slot - 1 && working_.Color(other + 1) == colour) {
             // Two slots never share a colour: the list silently goes back.
-            list->setCurrentIndex(ChosenColors[slot - 1] - 1);
+            list->setCurrentIndex(working_.Color(slot) - 1);
             return;
         }
     }
-    ChosenColors[slot - 1] = colour;
+    working_.Color(slot) = colour;
     ReloadPiecePictures();
 }
 
 void TFrmOptions::RBCircleClick(int tag) {
-    if (!OptionsReady || tag < 1 || tag > 4) {
+    if (!optionsReady_ || tag < 1 || tag > 4) {
         return;
     }
-    ChosenShape = std::string(1, "ABCD"[tag - 1]);
+    working_.Shape = std::string(1, "ABCD"[tag - 1]);
     ReloadPiecePictures();
 }
 
@@ -326,14 +293,14 @@ void TFrmOptions::BtnSetGraphicClick() {
         }
         return;
     }
-    settings_.GraphicsBack = TextToPath(file);
-    settings_.GraphicsBackSet = true;
+    working_.GraphicsBack = TextToPath(file);
+    working_.GraphicsBackSet = true;
     ImgSample->update();
 }
 
 void TFrmOptions::CBStretchTileChange() {
-    // The list is the setting: the board draws with it from its next repaint.
-    settings_.GraphicsType = CBStretchTile->currentIndex();
+    // Kept whatever button closes the dialog, like the picture itself.
+    working_.GraphicsType = CBStretchTile->currentIndex();
     ImgSample->update();
 }
 
@@ -343,7 +310,7 @@ void TFrmOptions::CBTransparentClick() {
 }
 
 void TFrmOptions::ImgSamplePaint(QPainter& painter) {
-    PaintBackground(painter, ImgSample->size(), ToQColor(ChosenBoardColor), picture_,
+    PaintBackground(painter, ImgSample->size(), ToQColor(working_.BoardColor), picture_,
                     CBUseGraphic->isChecked(), CBStretchTile->currentIndex());
 }
 

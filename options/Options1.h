@@ -1,8 +1,9 @@
 #pragma once
-// The options dialog: five pages of settings. It fills itself from the
-// settings each time it is shown; the main window applies what it holds when
-// it closes with OK or Save. The background picture, its drawing mode and
-// its transparency act on the board at once, whatever button closes it.
+// The options dialog: five pages of settings. Edit() fills it from a copy
+// of the settings, Result() hands back the copy as the player left it; the
+// main window applies the differences when it closes with OK or Save. The
+// background picture and its transparency act at once on the picture holder
+// the dialog is given, whatever button closes it.
 
 #include <QDialog>
 #include <array>
@@ -31,44 +32,27 @@ class TFrmOptions : public QDialog {
   public:
     static constexpr int kSaveResult = 6;  // "Save": apply, then write the options file
 
-    // `settings` and `picture` (the background picture holder) belong to the
-    // main window; `runningRows` is the height of the board in play.
-    TFrmOptions(Settings& settings, BackgroundPicture& picture, int runningRows,
-                std::string programFolder, OptionsChoosers& choosers, QWidget* parent = nullptr);
+    // `picture` is the main window's background picture holder: a picture
+    // the player loads and the Transparent Graphics box act on it at once.
+    TFrmOptions(BackgroundPicture& picture, std::string programFolder, OptionsChoosers& choosers,
+                QWidget* parent = nullptr);
 
-    // Working values of the dialog.
-    ColorValue ChosenBoardColor = 0;
-    std::string ChosenShape = "B";
-    std::array<int, 6> ChosenColors{1, 2, 3, 4, 5, 6};
-    int OptionsPage = 1;
-    bool OptionsReady = false;
+    // Fills the controls from `settings`; `runningRows` is the height of the
+    // board in play, which the size buttons show.
+    void Edit(const Settings& settings, int runningRows);
+    // The settings as the controls hold them. NumRowsSetting is the size the
+    // buttons show; MusicPath is the box of the chosen music type, as typed.
+    // Shape stays as given (even a letter with no pictures) until the player
+    // picks a shape.
+    Settings Result() const;
 
     // Hands a page or web address to the desktop; the main window supplies it.
     UrlOpener Opener;
     // Reports a refused or unreadable picture.
     std::function<void(const QString& caption, const QString& text)> ShowMessage;
 
-    void FormShow();
-    // The height of the board in play, known once start-up has read it.
-    void SetRunningRows(int rows) { runningRows_ = rows; }
     // The song the music player opened last, shown in the single-song box.
     void ShowSongOpened(const std::string& song);
-
-    // What the controls hold, for applying the dialog.
-    bool Buffered() const;
-    int StartRows() const;
-    int BoardSize() const;  // 9, 12 or 16
-    int SlotColour(int slot) const;
-    std::string SoundBox(int row) const;  // 0 bad, 1 good, 2 explode, 3 row shift
-    bool SoundMuted(int row) const;
-    bool CycleMusicChosen() const;
-    std::string FolderBox() const;
-    std::string SingleSongBox() const;
-    bool MusicMuted() const;
-    bool UseGraphicBox() const;
-    bool TransparentBox() const;
-    bool RandomBox() const;
-    bool PauseMusicBox() const;
 
     // The controls that act at once.
     void PageControlChange(int index);
@@ -113,6 +97,7 @@ class TFrmOptions : public QDialog {
     TPaintPanel* ImgSample = nullptr;
     QCheckBox* CBUseGraphic = nullptr;
     QCheckBox* CBTransparent = nullptr;
+    // The sound rows in the order of EffectSlot.
     std::array<QLineEdit*, 4> SoundBoxes{};  // EdBadMove, EdGoodMove, EdExplode, EdClick
     std::array<QCheckBox*, 4> MuteBoxes{};   // CBMuteBad, CBMuteGood, CBMuteExplode, CBMuteClick
     std::array<QPushButton*, 4> BrowseButtons{};
@@ -128,23 +113,25 @@ class TFrmOptions : public QDialog {
     QCheckBox* CBPauseMusic = nullptr;
     std::array<QLabel*, 4> LblMusic{};
 
-  protected:
-    void showEvent(QShowEvent* event) override;
-
   private:
     QWidget* BuildGamePage();
     QWidget* BuildPiecesPage();
     QWidget* BuildBackgroundPage();
     QWidget* BuildSoundsPage();
     QWidget* BuildMusicPage();
+    void FormShow();
     void ReloadPiecePictures();
     void EnableGraphicControls();
     // Sets a check box as a player's click would, raising its click handler.
     void Check(QCheckBox* box, bool checked);
 
-    Settings& settings_;
+    // The settings being edited: the values no control holds (the board
+    // colour, the shape, the background picture's name and mode) live here.
+    Settings working_;
+    int runningRows_ = 9;
+    int optionsPage_ = 1;  // the page the dialog opens on: the last one shown
+    bool optionsReady_ = false;
     BackgroundPicture& picture_;
-    int runningRows_;
     std::string programFolder_;
     OptionsChoosers& choosers_;
 };

@@ -18,18 +18,22 @@ void OptionsHooks::StartMusic() {}
 
 namespace {
 
-struct SoundKey {
-    const char* key;
-    std::string Settings::*file;
-    EffectSlot slot;
+// The keys of each effect's file and switch, in the order of EffectSlot.
+struct EffectKeys {
+    const char* file;
+    const char* on;
 };
 
-constexpr SoundKey kSoundKeys[] = {
-    {"BADSOUND", &Settings::BadSound, EffectSlot::Bad},
-    {"GOODSOUND", &Settings::GoodSound, EffectSlot::Good},
-    {"EXPLODESOUND", &Settings::ExplodeSound, EffectSlot::Explode},
-    {"ROWSOUND", &Settings::RowSound, EffectSlot::Row},
+constexpr EffectKeys kEffectKeys[] = {
+    {"BadSound", "PlayBad"},
+    {"GoodSound", "PlayGood"},
+    {"ExplodeSound", "PlayExplode"},
+    {"RowSound", "PlayClick"},
 };
+
+const EffectKeys& KeysOf(EffectSlot slot) {
+    return kEffectKeys[static_cast<std::size_t>(slot)];
+}
 
 struct SwitchKey {
     const char* key;
@@ -39,9 +43,7 @@ struct SwitchKey {
 // Switches that only store their value; the ones with a side effect are
 // handled on their own.
 constexpr SwitchKey kSwitchKeys[] = {
-    {"CYCLEMUSIC", &Settings::CycleMusic}, {"PLAYBAD", &Settings::PlayBad},
-    {"PLAYGOOD", &Settings::PlayGood},     {"PLAYEXPLODE", &Settings::PlayExplode},
-    {"PLAYCLICK", &Settings::PlayClick},   {"PLAYMUSIC", &Settings::PlayMusic},
+    {"CYCLEMUSIC", &Settings::CycleMusic}, {"PLAYMUSIC", &Settings::PlayMusic},
     {"PAUSEMUSIC", &Settings::PauseMusic}, {"USEGRAPHICSBACK", &Settings::UseGraphicsBack},
     {"RANDOMMODE", &Settings::RandomMode},
 };
@@ -98,10 +100,14 @@ void ApplyOptionsLine(const std::string& line, Settings& settings, OptionsHooks&
         settings.Transparent = TextToBool(value);
         hooks.TransparentRead(settings.Transparent);
     } else {
-        for (const SoundKey& sound : kSoundKeys) {
-            if (upper == sound.key) {
-                settings.*sound.file = value;
-                hooks.SetEffectFile(sound.slot, settings.*sound.file);
+        for (const EffectSlot slot : kEffectSlots) {
+            if (upper == UpperText(KeysOf(slot).file)) {
+                settings.EffectFile(slot) = value;
+                hooks.SetEffectFile(slot, settings.EffectFile(slot));
+                return;
+            }
+            if (upper == UpperText(KeysOf(slot).on)) {
+                settings.EffectOn(slot) = TextToBool(value);
                 return;
             }
         }
@@ -151,17 +157,15 @@ std::vector<std::string> OptionsLines(const Settings& settings) {
     for (int slot = 1; slot <= 6; ++slot) {
         lines.push_back("Color" + IntToText(slot) + "=" + IntToText(settings.Color(slot)));
     }
-    lines.push_back("BadSound=" + settings.BadSound);
-    lines.push_back("GoodSound=" + settings.GoodSound);
-    lines.push_back("ExplodeSound=" + settings.ExplodeSound);
-    lines.push_back("RowSound=" + settings.RowSound);
+    for (const EffectSlot slot : kEffectSlots) {
+        lines.push_back(KeysOf(slot).file + ("=" + settings.EffectFile(slot)));
+    }
     // CycleMusic goes first: the reader obeys the path line only when it agrees.
     lines.push_back("CycleMusic=" + BoolToText(settings.CycleMusic));
     lines.push_back((settings.CycleMusic ? "MusicFolder=" : "MusicFile=") + settings.MusicPath);
-    lines.push_back("PlayBad=" + BoolToText(settings.PlayBad));
-    lines.push_back("PlayGood=" + BoolToText(settings.PlayGood));
-    lines.push_back("PlayExplode=" + BoolToText(settings.PlayExplode));
-    lines.push_back("PlayClick=" + BoolToText(settings.PlayClick));
+    for (const EffectSlot slot : kEffectSlots) {
+        lines.push_back(KeysOf(slot).on + ("=" + BoolToText(settings.EffectOn(slot))));
+    }
     lines.push_back("PlayMusic=" + BoolToText(settings.PlayMusic));
     lines.push_back("PauseMusic=" + BoolToText(settings.PauseMusic));
     lines.push_back("Buffered=" + BoolToText(settings.Buffered));

@@ -10,8 +10,6 @@
 
 namespace zorvane {
 
-enum class EffectSlot { Bad, Good, Explode, Row };
-
 // What reading the options does beyond the settings themselves: windows and
 // players react through these. The defaults do nothing, so a tool that only
 // wants the values can pass a plain OptionsHooks.

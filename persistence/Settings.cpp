@@ -1,5 +1,6 @@
 #include "persistence/Settings.h"
 
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -28,6 +29,26 @@ auto& ColorSlot(SettingsT& settings, int slot) {
     }
 }
 
+// Each effect's file and switch, in the order of EffectSlot.
+struct EffectFields {
+    std::string Settings::*file;
+    bool Settings::*on;
+};
+constexpr EffectFields kEffectFields[] = {
+    {&Settings::BadSound, &Settings::PlayBad},
+    {&Settings::GoodSound, &Settings::PlayGood},
+    {&Settings::ExplodeSound, &Settings::PlayExplode},
+    {&Settings::RowSound, &Settings::PlayClick},
+};
+
+const EffectFields& FieldsOf(EffectSlot slot) {
+    const auto index = static_cast<std::size_t>(slot);
+    if (index >= std::size(kEffectFields)) {
+        throw std::out_of_range("effect slot " + std::to_string(index) + " is not 0..3");
+    }
+    return kEffectFields[index];
+}
+
 }  // namespace
 
 std::int32_t& Settings::Color(int slot) {
@@ -36,6 +57,22 @@ std::int32_t& Settings::Color(int slot) {
 
 std::int32_t Settings::Color(int slot) const {
     return ColorSlot(*this, slot);
+}
+
+std::string& Settings::EffectFile(EffectSlot slot) {
+    return this->*FieldsOf(slot).file;
+}
+
+const std::string& Settings::EffectFile(EffectSlot slot) const {
+    return this->*FieldsOf(slot).file;
+}
+
+bool& Settings::EffectOn(EffectSlot slot) {
+    return this->*FieldsOf(slot).on;
+}
+
+bool Settings::EffectOn(EffectSlot slot) const {
+    return this->*FieldsOf(slot).on;
 }
 
 Settings DefaultSettings(const std::string& programFolder) {

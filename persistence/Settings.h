@@ -9,6 +9,11 @@
 
 namespace zorvane {
 
+// The four sound effects; each has a file and a switch in the settings.
+enum class EffectSlot { Bad, Good, Explode, Row };
+inline constexpr std::array<EffectSlot, 4> kEffectSlots = {EffectSlot::Bad, EffectSlot::Good,
+                                                           EffectSlot::Explode, EffectSlot::Row};
+
 // A colour as stored in the options file: 0x00BBGGRR, or a system colour
 // 0x80000000..0x80000018, or clNone 0x1FFFFFFF.
 using ColorValue = std::uint32_t;
@@ -43,6 +48,13 @@ struct Settings {
     // Color1..Color6 by slot 1..6; any other slot is a programming error.
     std::int32_t& Color(int slot);
     std::int32_t Color(int slot) const;
+    // The sound file and the switch of an effect: BadSound and PlayBad,
+    // GoodSound and PlayGood, ExplodeSound and PlayExplode, RowSound and
+    // PlayClick.
+    std::string& EffectFile(EffectSlot slot);
+    const std::string& EffectFile(EffectSlot slot) const;
+    bool& EffectOn(EffectSlot slot);
+    bool EffectOn(EffectSlot slot) const;
 };
 
 // The defaults of a fresh start: MusicPath is programFolder + "Music/".

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 #include "AppFixture.h"
 
@@ -39,6 +40,51 @@ TEST_F(Commands, MenuCaptionsAndShortcuts) {
         menus << menu->text();
     }
     EXPECT_EQ(menus, (QStringList{"&Game", "&Options", "&Help"}));
+}
+
+TEST_F(Commands, EachShortcutRunsItsCommand) {
+    TMainBoard& b = Start();
+    std::vector<QUrl> opened;
+    b.SetUrlOpener([&](const QUrl& url) {
+        opened.push_back(url);
+        return true;
+    });
+    const auto logged = [this](const QString& line) {
+        return [this, line] { return dialogs->log.contains(line); };
+    };
+    struct Shortcut {
+        const char* keys;
+        std::function<void()> arrange;
+        std::function<bool()> ran;
+    };
+    const std::vector<Shortcut> shortcuts = {
+        {"Ctrl+P", {}, [&] { return b.Clock().Enabled(); }},  // it starts paused
+        {"Ctrl+N", [&] { game().SetLevel(5); }, [&] { return game().Level == 1; }},
+        {"Ctrl+Z",
+         [&] {
+             SetBoard({"2.........", "111......."});
+             game().Num1Click({true, 0});
+         },
+         [&] { return game().Score == 0 && BottomRow() == "111......."; }},
+        {"Ctrl+S", {}, logged("save dialog in " + QString::fromStdString(ProgramFolder()))},
+        {"Ctrl+O", {}, logged("open dialog in " + QString::fromStdString(ProgramFolder()))},
+        {"Ctrl+H", {}, logged("window: High Scores")},
+        {"Ctrl+E", {}, logged("window: Edit Options")},
+        {"F1", {}, [&] { return !opened.empty() && opened[0].fileName() == "index.html"; }},
+        {"Ctrl+A", {}, logged("window: About Zorvane!")},
+    };
+    for (const Shortcut& shortcut : shortcuts) {
+        SCOPED_TRACE(shortcut.keys);
+        dialogs->log.clear();
+        if (shortcut.arrange) {
+            shortcut.arrange();
+        }
+        ASSERT_FALSE(shortcut.ran());
+        b.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&b));
+        QTest::keySequence(&b, QKeySequence(shortcut.keys));
+        EXPECT_TRUE(shortcut.ran());
+    }
 }
 
 TEST_F(Commands, PauseFromTheButtonTheMenuAndTheShortcut) {

@@ -7,29 +7,11 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-#include "AppFixture.h"
+#include "EditOptionsFixture.h"
 #include "components/PaintPanel.h"
-#include "options/Options1.h"
 
 namespace zorvane::test {
 namespace {
-
-class EditOptions : public AppTest {
-  protected:
-    TFrmOptions& Dialog() { return board->OptionsWindow(); }
-    // Opens the dialog, lets `act` change it, and closes it with `result`.
-    void Edit(int result, const std::function<void(TFrmOptions&)>& act) {
-        dialogs->modalResult = result;
-        dialogs->duringModal = [&](QDialog&) { act(Dialog()); };
-        board->EditSubMenuClick();
-        dialogs->duringModal = nullptr;
-    }
-    std::string OptionsFile() {
-        std::ifstream file(folder / "Options.txt", std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(file)), {});
-    }
-    QStringList Notices() const { return dialogs->log.filter("message: Notice!"); }
-};
 
 TEST_F(EditOptions, OkAppliesTheDialogAndKeepsTheClockState) {
     TMainBoard& b = Start();
@@ -101,11 +83,10 @@ TEST_F(EditOptions, CancelDropsTheBoardColourButKeepsTheBackgroundChoices) {
         d.CBUseGraphic->click();
     });
     EXPECT_EQ(b.GameSettings().BoardColor, 0x808080u);
-    EXPECT_EQ(Dialog().ChosenBoardColor, 0x808080u);
     EXPECT_EQ(b.GameSettings().GraphicsType, kCenter);
     EXPECT_TRUE(b.GameSettings().UseGraphicsBack);
     // Every showing selects "Tiled" again, and the board follows.
-    Edit(QDialog::Rejected, [](TFrmOptions&) {});
+    Edit(QDialog::Rejected, [](TFrmOptions& d) { EXPECT_EQ(d.Result().BoardColor, 0x808080u); });
     EXPECT_EQ(b.GameSettings().GraphicsType, kTiled);
 
     Edit(QDialog::Accepted, [](TFrmOptions& d) { d.BtnSetBackClick(); });
@@ -118,7 +99,7 @@ TEST_F(EditOptions, ColourSlotsNeverShareAColour) {
         d.CBColors[0]->setCurrentIndex(1);  // blue, held by slot 2
         d.CBColor1Change(1);
         EXPECT_EQ(d.CBColors[0]->currentIndex(), 0);
-        EXPECT_EQ(d.ChosenColors[0], 1);
+        EXPECT_EQ(d.Result().Color1, 1);
     });
     EXPECT_EQ(board->GameSettings().Color1, 1);
 }

@@ -1,9 +1,11 @@
 // Help, the about box and the web links: what they open, and that the game
 // clock keeps its state.
 
+#include <QLabel>
 #include <QMessageBox>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -66,6 +68,33 @@ TEST_F(HelpCommands, TheLogoAndTheOptionsLinksOpenTheirPagesWithoutTouchingTheCl
     EXPECT_EQ(opened[0].toLocalFile().toStdString(), ProgramFolder() + "Help/about.html");
     EXPECT_EQ(opened[1].toLocalFile().toStdString(), ProgramFolder() + "Help/randommode.html");
     EXPECT_EQ(opened[2].scheme(), "https");
+}
+
+// A click in the middle of a label that is one link.
+void ClickLink(QLabel* link) {
+    QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
+}
+
+TEST_F(HelpCommands, ClicksOnTheLogoAndTheOptionsLinksOpenTheirPages) {
+    TMainBoard& b = StartWithOpener();
+    QTest::mouseClick(b.findChild<QLabel*>("Image1"), Qt::LeftButton);
+    dialogs->duringModal = [](QDialog& dialog) {
+        auto& options = static_cast<TFrmOptions&>(dialog);
+        options.PageControl->setCurrentIndex(0);
+        ClickLink(options.LBLHelpRandom);
+        options.PageControl->setCurrentIndex(4);
+        for (QLabel* link : options.LblMusic) {
+            ClickLink(link);
+        }
+    };
+    b.EditSubMenuClick();
+    ASSERT_EQ(opened.size(), 6u);
+    EXPECT_EQ(opened[0].toLocalFile().toStdString(), ProgramFolder() + "Help/about.html");
+    EXPECT_EQ(opened[1].toLocalFile().toStdString(), ProgramFolder() + "Help/randommode.html");
+    for (std::size_t page = 0; page < kMusicDownloadPages.size(); ++page) {
+        EXPECT_EQ(opened[2 + page].toString(QUrl::FullyEncoded).toStdString(),
+                  kMusicDownloadPages[page]);
+    }
 }
 
 TEST_F(HelpCommands, WithoutABrowserF1ShowsTheIndexInTheGamesOwnWindow) {

@@ -7,6 +7,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
+#include <functional>
 
 #include "AppFixture.h"
 
@@ -107,6 +109,51 @@ TEST_F(MainWindow, ARightClickAnywhereOnTheBoardOpensTheContextMenu) {
     }
     EXPECT_EQ(captions, (QStringList{"Pause", "", "New Game", "Undo", "", "Edit Options", "Help"}));
     b.ContextMenu()->hide();
+}
+
+TEST_F(MainWindow, EachContextMenuItemRunsItsCommand) {
+    TMainBoard& b = Start();
+    std::vector<QUrl> opened;
+    b.SetUrlOpener([&](const QUrl& url) {
+        opened.push_back(url);
+        return true;
+    });
+    struct Item {
+        QString caption;
+        std::function<void()> arrange;
+        std::function<bool()> ran;
+    };
+    const std::vector<Item> items = {
+        {"Pause", {}, [&] { return b.Clock().Enabled(); }},  // it starts paused
+        {"New Game", [&] { game().SetLevel(5); }, [&] { return game().Level == 1; }},
+        {"Undo",
+         [&] {
+             SetBoard({"2.........", "111......."});
+             game().Num1Click({true, 0});
+         },
+         [&] { return game().Score == 0 && BottomRow() == "111......."; }},
+        {"Edit Options", {}, [&] { return dialogs->log.contains("window: Edit Options"); }},
+        {"Help", {}, [&] { return !opened.empty() && opened[0].fileName() == "index.html"; }},
+    };
+    for (const Item& item : items) {
+        SCOPED_TRACE(item.caption.toStdString());
+        if (item.arrange) {
+            item.arrange();
+        }
+        ASSERT_FALSE(item.ran());
+        const QPoint at(200, 100);
+        QContextMenuEvent event(QContextMenuEvent::Mouse, at, b.BoardPanel()->mapToGlobal(at));
+        QApplication::sendEvent(b.BoardPanel(), &event);
+        QMenu* menu = b.ContextMenu();
+        ASSERT_TRUE(menu->isVisible());
+        const QList<QAction*> actions = menu->actions();
+        const auto action = std::find_if(actions.begin(), actions.end(),
+                                         [&](QAction* a) { return a->text() == item.caption; });
+        ASSERT_NE(action, actions.end());
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(*action).center());
+        EXPECT_FALSE(menu->isVisible());
+        EXPECT_TRUE(item.ran());
+    }
 }
 
 TEST_F(MainWindow, AClickOnTheScoreDigitsIsNoMove) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "FakeHost.h"
+#include "persistence/OptionsFile.h"
 
 namespace zorvane::test {
 namespace {
