@@ -75,12 +75,13 @@ void TMainBoard::BuildLayout() {
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->installEventFilter(this);
 
-    Panel4 = new TPaintPanel(Panel2);
+    // The score box; only its children change later.
+    auto* Panel4 = new TPaintPanel(Panel2);
     Panel4->setObjectName("Panel4");
     Panel4->SetBevelOuter(TBevelStyle::Raised);
     Panel4->SetColor(palette().color(QPalette::Button));
     Panel4->setGeometry(6, 120, 183, 105);
-    Label1 = MakeLabel(Panel4, "Label1", "Score", {61, 5}, Arial(21));
+    MakeLabel(Panel4, "Label1", "Score", {61, 5}, Arial(21));
 
     Panel5 = new TPaintPanel(Panel4);
     Panel5->setObjectName("Panel5");

@@ -49,7 +49,6 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     // Runs the start-up once, on the first activation (or the first showing,
     // where a window system never activates the window).
     void FormActivate();
-    bool StartedUp() const { return game_.has_value(); }
     // Sizes the window for 12 or 16 rows; nothing for any other value.
     void StretchBoard(int rows);
 
@@ -87,13 +86,10 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     QLabel* StatusLabel(const QString& name) const;
     QProgressBar* ProgressBar() const { return PBRows; }
     TFrmScores& ScoresWindow() const { return *FrmScores; }
-    TFrmName& NameWindow() const { return *FrmName; }
     TFrmOptions& OptionsWindow() const { return *FrmOptions; }
-    TFrmAbout& AboutWindow() const { return *FrmAbout; }
     // The game's own help window, once a page has needed it.
     HelpWindow* HelpViewer() const { return helpWindow_; }
     BackgroundPicture& Background() { return background_; }
-    Sounds& GameSounds() { return *sounds_; }
 
     // GameHost.
     void SetClockEnabled(bool enabled) override;
@@ -158,8 +154,6 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     TPaintPanel* Panel3 = nullptr;
     QWidget* Panel2 = nullptr;
     QLabel* Image1 = nullptr;
-    TPaintPanel* Panel4 = nullptr;
-    QLabel* Label1 = nullptr;
     TPaintPanel* Panel5 = nullptr;
     QLabel* LevelLabel = nullptr;
     QLabel* Bonus = nullptr;

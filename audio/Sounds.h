@@ -50,11 +50,6 @@ class Sounds {
     void DXTimer1Activate();
     void DXTimer1Deactivate();
 
-    MediaPlayer& Wump() { return *wump_; }
-    MediaPlayer& Subping() { return *subping_; }
-    MediaPlayer& Explode() { return *explode_; }
-    MediaPlayer& Clicker() { return *clicker_; }
-    MediaPlayer& MusicPlayer() { return *music_; }
     bool MusicPausedByDeactivate = false;
 
     // A failure to report in a message box: caption and text.

@@ -4,7 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "QuietHost.h"
+#include "BenchGame.h"
 
 namespace zorvane::bench {
 namespace {
@@ -67,7 +67,7 @@ void BM_RowPush(benchmark::State& state) {
         game.Board[0][15] = TCell{};  // nothing in the top row: no loss
         for (int col = 0; col < kColumns; ++col) {
             game.Board[col][15] = TCell{};
-            game.Aux[col] = MakePiece(1 + col % 6);
+            game.Aux[col] = MakePiece(1 + col % kColours);
         }
         game.AuxCount = kColumns;
         game.RowsDone = 0;

@@ -57,7 +57,8 @@ void BM_PaintFullBoard16RowsTiledTransparent(benchmark::State& state) {
     CellGrid board{};
     for (int col = 0; col < kColumns; ++col) {
         for (int row = 0; row < kMaxRows; ++row) {
-            board[col][row] = (col + row) % 9 == 0 ? MakeBomb(row % 7) : MakePiece(1 + row % 6);
+            board[col][row] = (col + row) % 9 == 0 ? MakeBomb(row % (kColours + 1))
+                                                   : MakePiece(1 + row % kColours);
         }
     }
     QImage target(400, 640, QImage::Format_ARGB32_Premultiplied);
@@ -71,6 +72,7 @@ void BM_PaintFullBoard16RowsTiledTransparent(benchmark::State& state) {
 }
 BENCHMARK(BM_PaintFullBoard16RowsTiledTransparent)->Unit(benchmark::kMicrosecond);
 
+// Every window cancelled, every question answered yes.
 class SilentDialogs : public DialogService {
   public:
     void Message(QWidget*, const QString&, const QString&) override {}
@@ -78,6 +80,10 @@ class SilentDialogs : public DialogService {
     QString SaveGameFileName(QWidget*, const QString&) override { return {}; }
     QString OpenGameFileName(QWidget*, const QString&) override { return {}; }
     int RunModal(QDialog&) override { return 0; }
+    std::optional<QColor> ChooseColor(QWidget*, const QColor&) override { return std::nullopt; }
+    QString ChooseSoundFile(QWidget*, const QString&) override { return {}; }
+    QString ChoosePicture(QWidget*, const QString&) override { return {}; }
+    QString ChooseFolder(QWidget*, const QString&) override { return {}; }
 };
 
 double CpuSeconds() {

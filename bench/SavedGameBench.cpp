@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-#include "QuietHost.h"
+#include "BenchGame.h"
 
 namespace zorvane::bench {
 namespace {

@@ -34,17 +34,12 @@ class TDXTimer : public QObject {
     explicit TDXTimer(QObject* parent = nullptr, Clock clock = {});
     ~TDXTimer() override;
 
-    bool ActiveOnly() const { return core_->ActiveOnly(); }
     void SetActiveOnly(bool value);
     bool Enabled() const { return core_->Enabled(); }
     void SetEnabled(bool value);
-    int32_t Interval() const { return core_->Interval(); }
     void SetInterval(int32_t value);
     // Call once the settings above are in place: starts ticking if Enabled.
     void Loaded();
-
-    // Measured ticks per second, updated at most once a second.
-    int32_t TicksPerSecond() const { return core_->TicksPerSecond(); }
 
     // Active -> activated; Inactive, Hidden, Suspended -> deactivated. Wired to
     // QGuiApplication::applicationStateChanged; public so tests can drive it.

@@ -110,13 +110,6 @@ bool DXTimerCore::IdleCheck(uint32_t now) {
     return true;
 }
 
-std::optional<uint32_t> DXTimerCore::NextDueTime() const {
-    if (!attached_) {
-        return std::nullopt;
-    }
-    return lastTickTime_ + static_cast<uint32_t>(interval_);
-}
-
 std::optional<uint32_t> DXTimerCore::MillisecondsUntilDue(uint32_t now) const {
     if (!attached_) {
         return std::nullopt;

@@ -38,49 +38,37 @@ class DXTimerCore {
     void SetEnabled(bool value, uint32_t now);
 
     // Interval in ms, stored as max(v, 0); the lag divisor becomes max(v, 1).
-    // A running timer keeps its LastTickTime, so the next tick is due
-    // Interval ms after the last one.
-    int32_t Interval() const { return interval_; }
-    int32_t IntervalDivisor() const { return intervalDivisor_; }
+    // A running timer keeps the time of its last tick, so the next tick is
+    // due Interval ms after the last one.
     void SetInterval(int32_t value);
 
     // ActiveOnly: tick only while the application is active. Changed while
     // started, attachment is re-evaluated at once: attaching starts a full
-    // Interval from `now`; staying attached keeps LastTickTime.
-    bool ActiveOnly() const { return activeOnly_; }
+    // Interval from `now`; staying attached keeps the time of the last tick.
     void SetActiveOnly(bool value, uint32_t now);
 
     // The application became active / inactive. A change raises OnActivate /
     // OnDeactivate first, then attaches (first tick a full Interval from
     // `now`) or detaches if Started and ActiveOnly. A repeated report of the
     // current state is ignored, so a chatty platform cannot postpone ticks.
-    bool ApplicationActive() const { return applicationActive_; }
     void ApplicationActivated(uint32_t now);
     void ApplicationDeactivated();
 
     // One idle check. If attached and at least Interval ms have passed since
-    // LastTickTime: LastTickTime := now, the rate window is updated, and
+    // the last tick: this is the last tick now, the rate window is updated, and
     // OnTimer gets the whole intervals elapsed (at least 1; missed ticks are
     // not caught up). Returns whether it ticked. Does nothing while detached.
     bool IdleCheck(uint32_t now);
 
-    // Whether idle checks can tick right now (started and attached).
-    bool Attached() const { return attached_; }
-    // The clock value of the next tick, LastTickTime + Interval (wrapping);
-    // empty while not attached.
-    std::optional<uint32_t> NextDueTime() const;
     // How long to sleep before the next IdleCheck: 0 when due now, empty
-    // while not attached. Assumes `now` is not before LastTickTime.
+    // while not attached (stopped, or detached while inactive). Assumes `now`
+    // is not before the last tick or attach.
     std::optional<uint32_t> MillisecondsUntilDue(uint32_t now) const;
 
-    bool Started() const { return started_; }
-    // Clock value of the last tick, or of the last attach.
-    uint32_t LastTickTime() const { return lastTickTime_; }
-    // Rate measurement: ticks counted since RateWindowStart; once a tick
-    // comes at least 1000 ms into the window, TicksPerSecond is set from it
-    // and a new window begins.
-    uint32_t RateWindowStart() const { return rateWindowStart_; }
-    int32_t RateTickCount() const { return rateTickCount_; }
+    // Rate measurement: ticks are counted from the start of a window (the
+    // last attach); once a tick comes at least 1000 ms into the window,
+    // TicksPerSecond is set from the count and a new window begins there.
+    // The game does not show it.
     int32_t TicksPerSecond() const { return ticksPerSecond_; }
 
     // Raised, when set, by the calls above.
@@ -105,7 +93,7 @@ class DXTimerCore {
     bool attached_ = false;
     bool loading_ = true;
     bool applicationActive_;
-    uint32_t lastTickTime_ = 0;
+    uint32_t lastTickTime_ = 0;  // the last tick, or the last attach
     uint32_t rateWindowStart_ = 0;
     int32_t rateTickCount_ = 0;
     int32_t ticksPerSecond_ = 0;

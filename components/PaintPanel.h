@@ -32,14 +32,10 @@ class TPaintPanel : public QWidget {
     void SetColor(const QColor& color);
 
     // Widths are stored as max(v, 0); a change resizes BackBuffer.
-    int BevelWidth() const { return bevelWidth_; }
     void SetBevelWidth(int width);
-    int BorderWidth() const { return borderWidth_; }
     void SetBorderWidth(int width);
 
-    TBevelStyle BevelOuter() const { return bevelOuter_; }
     void SetBevelOuter(TBevelStyle style);
-    TBevelStyle BevelInner() const { return bevelInner_; }
     void SetBevelInner(TBevelStyle style);
 
     // Client size by the rule above, never below 0 (a panel too small for its

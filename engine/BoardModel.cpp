@@ -52,7 +52,7 @@ void Game::SetupBoard() {
     for (int row = rows - 1; row >= 0; --row) {
         for (int col = 0; col < kColumns; ++col) {
             const int copyDraw = random_.Random(10);
-            int colour = random_.Random(6) + 1;
+            int colour = random_.Random(kColours) + 1;
             if (!settings_.RandomMode && copyDraw >= 6 && copyDraw <= 8 && col > 0) {
                 colour = Board[col - 1][row].Pic;
             }

@@ -12,7 +12,7 @@ void Game::FireBombOrSpecial(int row, int col, bool& firedAny) {
         // special of a higher kind that falls or slides into the cell fires
         // in the same click.
         firedAny = false;
-        for (int kind = 1; kind <= 6; ++kind) {
+        for (int kind = 1; kind <= kSpecialKinds; ++kind) {
             const TCell& now = Board[col][row];
             if (now.IsSpecial && now.SpecialNum == kind) {
                 FireSpecialKind(kind, row, col);
@@ -36,25 +36,25 @@ void Game::FireSpecialKind(int kind, int row, int col) {
     Play(Effect::Explode);
     MovePrologue();
     switch (kind) {
-        case 1:
+        case 1:  // the 7 x 7 square around it
             ExplodeArea(row, col);
             break;
-        case 2:
+        case 2:  // its row
             ExplodeRow(row);
             break;
-        case 3:
+        case 3:  // its column
             ExplodeColumn(col);
             break;
-        case 4:
+        case 4:  // its row and its column
             ExplodeRow(row);
             ExplodeColumn(col);
             break;
-        case 5:
+        case 5:  // its row and every row above
             for (int r = row; r < numRows_; ++r) {
                 ExplodeRow(r);
             }
             break;
-        default:
+        case 6:  // every row
             for (int r = 0; r < numRows_; ++r) {
                 ExplodeRow(r);
             }

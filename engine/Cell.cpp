@@ -2,6 +2,15 @@
 
 namespace zorvane {
 
+namespace {
+
+bool SameContent(const TCell& a, const TCell& b) {
+    return a.Pic == b.Pic && a.IsBomb == b.IsBomb && a.IsSpecial == b.IsSpecial &&
+           a.SpecialNum == b.SpecialNum;
+}
+
+}  // namespace
+
 TCell MakePiece(int colour) {
     TCell c;
     c.Pic = colour;
@@ -30,12 +39,12 @@ CellPicture PictureOf(const TCell& cell) {
         return blank;
     }
     if (cell.IsBomb && cell.IsSpecial) {
-        if (cell.SpecialNum < 1 || cell.SpecialNum > 6) {
+        if (cell.SpecialNum < 1 || cell.SpecialNum > kSpecialKinds) {
             return blank;
         }
         return {Table::Special, cell.SpecialNum};
     }
-    if (cell.Pic < 0 || cell.Pic > 6) {
+    if (cell.Pic < 0 || cell.Pic > kColours) {
         return blank;
     }
     return {cell.IsBomb ? Table::Bomb : Table::Piece, cell.Pic};

@@ -9,12 +9,14 @@ namespace zorvane {
 
 constexpr int kColumns = 10;
 constexpr int kMaxRows = 16;
+constexpr int kColours = 6;       // piece and colour-bomb colours 1..kColours
+constexpr int kSpecialKinds = 6;  // special pieces of kind 1..kSpecialKinds
 
 struct TCell {
-    std::int32_t Pic = 0;  // colour 1..6; 0 for empty, black bomb and special
+    std::int32_t Pic = 0;  // colour 1..kColours; 0 for empty, black bomb and special
     bool IsBomb = false;   // also true for every special piece
     bool IsSpecial = false;
-    std::int32_t SpecialNum = 0;  // kind 1..6 of a special piece
+    std::int32_t SpecialNum = 0;  // kind 1..kSpecialKinds of a special piece
     // Working marks of a move; never saved, never copied by the snapshot.
     bool SameUp = false;
     bool SameDown = false;
@@ -44,10 +46,6 @@ inline void CopyContent(TCell& to, const TCell& from) {
 inline void EmptyContent(TCell& c) {
     CopyContent(c, TCell{});
 }
-inline bool SameContent(const TCell& a, const TCell& b) {
-    return a.Pic == b.Pic && a.IsBomb == b.IsBomb && a.IsSpecial == b.IsSpecial &&
-           a.SpecialNum == b.SpecialNum;
-}
 
 TCell MakePiece(int colour);
 TCell MakeBomb(int colour);  // colour 0 is a black bomb
@@ -72,7 +70,7 @@ TCell ContentOf(const CellPicture& picture);
 
 // True when the four fields are exactly those of the picture they show, as
 // for every cell the game itself makes. False for fields that show nothing
-// (a piece colour outside 1..6) or show something they are not (IsSpecial
+// (a piece colour outside 1..kColours) or show something they are not (IsSpecial
 // without IsBomb, a SpecialNum on a plain piece).
 bool ShowsWhatItHolds(const TCell& cell);
 

@@ -123,7 +123,6 @@ class Game : private SavedGameSink {
     void ShowProgress();
 
     int NumRows() const { return numRows_; }
-    const Settings& GameSettings() const { return settings_; }
     // Where the high-score table is written after each change (its folder
     // is made when missing); empty keeps it in memory only.
     std::string ScoresPath;

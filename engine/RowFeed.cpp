@@ -74,19 +74,20 @@ void Game::FillNextSlot() {
     } else if (ClearedCount >= 3 && Level > 20 && random_.Random(1000) == 150) {
         PlaceSpecial(6);
     } else if (bombDraw == 7) {
-        CopyContent(Aux[AuxCount], MakeBomb(random_.Random(7)));
+        // A bomb of any colour, or black (0).
+        CopyContent(Aux[AuxCount], MakeBomb(random_.Random(kColours + 1)));
     } else {
         CopyContent(Aux[AuxCount], MakePiece(DrawPieceColour()));
     }
     // A copied colour can be blank (a black bomb or special to the left).
     if (!IsOccupied(Aux[AuxCount])) {
-        CopyContent(Aux[AuxCount], MakePiece(random_.Random(6) + 1));
+        CopyContent(Aux[AuxCount], MakePiece(random_.Random(kColours) + 1));
     }
 }
 
 int Game::DrawPieceColour() {
     const int copyDraw = random_.Random(10);
-    const int drawn = random_.Random(6) + 1;
+    const int drawn = random_.Random(kColours) + 1;
     if (settings_.RandomMode) {
         return drawn;
     }
@@ -101,7 +102,7 @@ int Game::DrawPieceColour() {
     if (askLeft) {
         return Aux[AuxCount - 1].Pic;
     }
-    return random_.Random(6) + 1;
+    return random_.Random(kColours) + 1;
 }
 
 int Game::ColourFromAbove() {
@@ -110,7 +111,7 @@ int Game::ColourFromAbove() {
     if (IsPlainPiece(above)) {
         return above.Pic;
     }
-    return random_.Random(6) + 1;
+    return random_.Random(kColours) + 1;
 }
 
 void Game::PlaceSpecial(int kind) {

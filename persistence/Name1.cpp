@@ -42,11 +42,6 @@ TFrmName::TFrmName(QWidget* parent) : QDialog(parent, kFrame) {
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-QString TFrmName::AskName() {
-    exec();
-    return EdtName->text();
-}
-
 QString TFrmName::Name() const {
     return EdtName->text();
 }

@@ -15,10 +15,8 @@ class TFrmName : public QDialog {
   public:
     explicit TFrmName(QWidget* parent = nullptr);
 
-    // Runs the dialog modally; the box's text is the name however the dialog
-    // was closed.
-    QString AskName();
-    // The box's text: the name once the dialog has closed.
+    // The box's text: the name once the dialog has closed, however it was
+    // closed.
     QString Name() const;
 
   protected:

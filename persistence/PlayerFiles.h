@@ -34,9 +34,6 @@ class PlayerFiles {
     PlayerFiles(std::string programFolder, bool installed, PlayerHomes homes, Probe writable = {},
                 Probe exists = {});
 
-    // Whether the player's files go to the player's folders.
-    bool InHome() const { return inHome_; }
-
     // Where to read each file now, and where to write it.
     std::string OptionsToRead() const { return ToRead(homes_.config, "Options.txt"); }
     std::string OptionsToWrite() const { return ToWrite(homes_.config, "Options.txt"); }

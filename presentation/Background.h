@@ -26,7 +26,6 @@ class BackgroundPicture {
 
     bool IsSet() const { return set_; }
     bool Transparent() const { return transparent_; }
-    const QImage& Image() const { return image_; }
     // What is drawn: the picture, without its transparent colour when the
     // holder is transparent. Kept ready so painting never converts.
     const QPixmap& Drawable() const { return drawable_; }

@@ -8,8 +8,6 @@
 
 namespace zorvane {
 
-constexpr ColorValue kNoColor = 0x1FFFFFFF;
-
 // System colours come from the application's palette; no colour, and any
 // value that is neither, is transparent.
 QColor ToQColor(ColorValue value);

@@ -59,7 +59,7 @@ void PictureTables::Load(const Settings& settings, qreal devicePixelRatio) {
     DigitPics[10] = LoadNamedPicture("NB", devicePixelRatio, kDigitSize);
     PiecePics[0] = LoadNamedPicture("B0", devicePixelRatio, kCellSize);
     BombPics[0] = LoadNamedPicture("BO0", devicePixelRatio, kCellSize);
-    for (int k = 1; k <= 6; ++k) {
+    for (int k = 1; k <= kSpecialKinds; ++k) {
         SpecialPics[k] = LoadNamedPicture("S" + QString::number(k), devicePixelRatio, kCellSize);
     }
     SpecialPics[0] = PiecePics[0];
@@ -67,7 +67,7 @@ void PictureTables::Load(const Settings& settings, qreal devicePixelRatio) {
 }
 
 void PictureTables::RefreshColours(const Settings& settings) {
-    for (int slot = 1; slot <= 6; ++slot) {
+    for (int slot = 1; slot <= kColours; ++slot) {
         PiecePics[slot] = LoadNamedPicture(PieceName(settings, slot), devicePixelRatio_, kCellSize);
         BombPics[slot] = LoadNamedPicture(BombName(settings, slot), devicePixelRatio_, kCellSize);
     }

@@ -27,16 +27,16 @@ class PictureTables {
   public:
     // Loads every table for the settings' shape and colours.
     void Load(const Settings& settings, qreal devicePixelRatio);
-    // Reloads the six piece and six bomb pictures after a shape or colour change.
+    // Reloads the piece and bomb pictures after a shape or colour change.
     void RefreshColours(const Settings& settings);
 
     const QPixmap& PictureFor(const TCell& cell) const;
     const QPixmap& Digit(int index) const;  // 0..9, 10 blank
 
-    std::array<QPixmap, 7> PiecePics;    // [0] blank
-    std::array<QPixmap, 7> BombPics;     // [0] black bomb
-    std::array<QPixmap, 7> SpecialPics;  // [1..6]
-    std::array<QPixmap, 11> DigitPics;   // [10] blank digit
+    std::array<QPixmap, kColours + 1> PiecePics;         // [0] blank
+    std::array<QPixmap, kColours + 1> BombPics;          // [0] black bomb
+    std::array<QPixmap, kSpecialKinds + 1> SpecialPics;  // [0] blank
+    std::array<QPixmap, 11> DigitPics;                   // [10] blank digit
 
   private:
     qreal devicePixelRatio_ = 1.0;

@@ -11,10 +11,10 @@
 #include <fstream>
 
 #include "app/MainUnit1.h"
+#include "engine/CellText.h"
 #include "persistence/Name1.h"
 #include "resources/Resources.h"
 #include "support/FakeMedia.h"
-#include "tools/replay/CellText.h"
 
 namespace zorvane::test {
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
+#include <memory>
 #include <random>
 
 #include "audio/SdlMediaService.h"
@@ -12,6 +13,22 @@
 
 namespace zorvane {
 namespace {
+
+// The real service, keeping an eye on the music player it hands out.
+class WatchedService : public MediaService {
+  public:
+    std::unique_ptr<MediaPlayer> CreatePlayer(bool music) override {
+        std::unique_ptr<MediaPlayer> player = real.CreatePlayer(music);
+        if (music) {
+            musicPlayer = player.get();
+        }
+        return player;
+    }
+    bool DeviceOpen() const override { return real.StartupError().empty(); }
+
+    SdlMediaService real;
+    const MediaPlayer* musicPlayer = nullptr;
+};
 
 TEST(UnplayableMusic, AFolderOfSongsThatEndAtOnceIsTriedOnceAndReportedOnce) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
@@ -26,8 +43,8 @@ TEST(UnplayableMusic, AFolderOfSongsThatEndAtOnceIsTriedOnceAndReportedOnce) {
         test::WriteBytes(folder.File(name), bytes);
     }
 
-    SdlMediaService service;
-    ASSERT_EQ(service.StartupError(), "");
+    WatchedService service;
+    ASSERT_EQ(service.real.StartupError(), "");
     Settings settings = DefaultSettings(folder.Path().string() + "/");
     settings.CycleMusic = true;
     settings.MusicPath = folder.Path().string() + "/";
@@ -44,7 +61,8 @@ TEST(UnplayableMusic, AFolderOfSongsThatEndAtOnceIsTriedOnceAndReportedOnce) {
     EXPECT_LE(opened, 4);  // each at most once
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0].rfind(settings.MusicPath + ": none of the songs", 0), 0u) << errors[0];
-    EXPECT_FALSE(sounds.MusicPlayer().IsOpen());
+    ASSERT_NE(service.musicPlayer, nullptr);
+    EXPECT_FALSE(service.musicPlayer->IsOpen());
 }
 
 }  // namespace

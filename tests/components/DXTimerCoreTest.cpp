@@ -41,8 +41,7 @@ TEST_F(TimerTest, TickRuleLagCountAndNoCatchingUp) {
 
 TEST_F(TimerTest, IntervalZeroTicksOnEveryCheck) {
     StartAt(50, -5);
-    EXPECT_EQ(timer.Interval(), 0);
-    EXPECT_EQ(timer.IntervalDivisor(), 1);
+    EXPECT_EQ(timer.MillisecondsUntilDue(50), 0u);
     EXPECT_TRUE(timer.IdleCheck(50));
     EXPECT_TRUE(timer.IdleCheck(50));
     EXPECT_TRUE(timer.IdleCheck(57));
@@ -54,7 +53,7 @@ TEST_F(TimerTest, IntervalZeroTicksOnEveryCheck) {
 TEST_F(TimerTest, ClockWrapAroundIsHarmless) {
     const uint32_t start = 0xFFFFFF00u;
     StartAt(start);
-    EXPECT_EQ(timer.NextDueTime(), start + 600u);  // 0x158 after wrapping
+    EXPECT_EQ(timer.MillisecondsUntilDue(start), 600u);  // due at 0x158, after wrapping
     EXPECT_EQ(timer.MillisecondsUntilDue(0x10), 600u - 0x110u);
     EXPECT_FALSE(timer.IdleCheck(0x10));
     EXPECT_TRUE(timer.IdleCheck(start + 1300u));
@@ -63,18 +62,24 @@ TEST_F(TimerTest, ClockWrapAroundIsHarmless) {
 
 TEST_F(TimerTest, LoadingEnablingAndInterval) {
     DXTimerCore fresh;
-    EXPECT_FALSE(fresh.Started());
+    EXPECT_FALSE(fresh.MillisecondsUntilDue(0).has_value());
     fresh.SetEnabled(false, 0);
     fresh.SetEnabled(true, 0);
-    EXPECT_FALSE(fresh.Attached());  // still loading
+    EXPECT_FALSE(fresh.MillisecondsUntilDue(0).has_value());  // still loading
+    EXPECT_FALSE(fresh.IdleCheck(5000));
     fresh.SetEnabled(false, 0);
     fresh.Loaded(0);
-    EXPECT_FALSE(fresh.Started());
+    EXPECT_FALSE(fresh.MillisecondsUntilDue(0).has_value());
+    EXPECT_FALSE(fresh.IdleCheck(5000));
 
     StartAt(0);
-    ASSERT_TRUE(timer.Attached());
+    ASSERT_EQ(timer.MillisecondsUntilDue(0), 600u);
     timer.SetEnabled(false, 300);
-    EXPECT_FALSE(timer.Started());
+    // Stopped, not merely detached: coming back to the program does not
+    // start it again.
+    timer.ApplicationDeactivated();
+    timer.ApplicationActivated(400);
+    EXPECT_FALSE(timer.MillisecondsUntilDue(400).has_value());
     EXPECT_FALSE(timer.IdleCheck(5000));
     timer.SetEnabled(true, 5000);
     EXPECT_FALSE(timer.IdleCheck(5599));
@@ -82,7 +87,7 @@ TEST_F(TimerTest, LoadingEnablingAndInterval) {
 
     // A new interval counts from the last tick, not from the change.
     timer.SetInterval(200);
-    EXPECT_EQ(timer.LastTickTime(), 5600u);
+    EXPECT_EQ(timer.MillisecondsUntilDue(5700), 100u);
     EXPECT_TRUE(timer.IdleCheck(5800));
     EXPECT_EQ(lags, (std::vector<int32_t>{1, 1}));
 }
@@ -91,7 +96,6 @@ TEST_F(TimerTest, ActivationWithActiveOnly) {
     StartAt(0);
     timer.ApplicationDeactivated();
     EXPECT_EQ(events, "D");
-    EXPECT_FALSE(timer.Attached());
     EXPECT_FALSE(timer.MillisecondsUntilDue(9000).has_value());
     EXPECT_FALSE(timer.IdleCheck(9000));
     timer.ApplicationDeactivated();  // repeated report: no second event
@@ -107,7 +111,7 @@ TEST_F(TimerTest, ARepeatedActivationNeitherNotifiesNorPostponesTheTick) {
     timer.ApplicationActivated(500);
     timer.ApplicationActivated(590);
     EXPECT_EQ(events, "");
-    EXPECT_EQ(timer.NextDueTime(), 600u);
+    EXPECT_EQ(timer.MillisecondsUntilDue(590), 10u);
     EXPECT_TRUE(timer.IdleCheck(600));
     EXPECT_EQ(lags, (std::vector<int32_t>{1}));
 }
@@ -120,7 +124,7 @@ TEST_F(TimerTest, ActivationWithoutActiveOnlyAndChangingIt) {
     EXPECT_TRUE(timer.IdleCheck(600));
 
     timer.SetActiveOnly(true, 700);  // inactive now: detaches
-    EXPECT_FALSE(timer.Attached());
+    EXPECT_FALSE(timer.MillisecondsUntilDue(700).has_value());
     timer.SetActiveOnly(false, 1000);  // attaches a full interval from the change
     EXPECT_FALSE(timer.IdleCheck(1599));
     EXPECT_TRUE(timer.IdleCheck(1600));
@@ -128,10 +132,9 @@ TEST_F(TimerTest, ActivationWithoutActiveOnlyAndChangingIt) {
     // Started while inactive: waits for activation.
     DXTimerCore background(false);
     background.Loaded(0);
-    EXPECT_TRUE(background.Started());
-    EXPECT_FALSE(background.Attached());
+    EXPECT_FALSE(background.MillisecondsUntilDue(0).has_value());
     background.ApplicationActivated(40);
-    EXPECT_EQ(background.NextDueTime(), 1040u);
+    EXPECT_EQ(background.MillisecondsUntilDue(40), 1000u);
 }
 
 TEST_F(TimerTest, HandlerMayStopOrRestartTheTimer) {
@@ -153,8 +156,7 @@ TEST_F(TimerTest, HandlerMayStopOrRestartTheTimer) {
         timer.OnTimer = nullptr;
     };
     EXPECT_TRUE(timer.IdleCheck(6000));
-    EXPECT_EQ(timer.LastTickTime(), 6500u);
-    EXPECT_EQ(timer.MillisecondsUntilDue(6550), 50u);
+    EXPECT_EQ(timer.MillisecondsUntilDue(6550), 50u);  // a full interval from the restart
     EXPECT_EQ(timer.MillisecondsUntilDue(7000), 0u);
 }
 
@@ -163,13 +165,17 @@ TEST_F(TimerTest, RateWindow) {
     for (uint32_t t = 100; t < 1000; t += 100) {
         timer.IdleCheck(t);
     }
-    EXPECT_EQ(timer.RateTickCount(), 9);
     EXPECT_EQ(timer.TicksPerSecond(), 0);
     timer.IdleCheck(1000);  // ten ticks in 1000 ms closes the window
     EXPECT_EQ(timer.TicksPerSecond(), 10);
-    EXPECT_EQ(timer.RateTickCount(), 0);
-    EXPECT_EQ(timer.RateWindowStart(), 1000u);
-    timer.IdleCheck(4000);  // one tick in 3000 ms rounds to 0
+    // The next window starts there with a fresh count: five ticks in it.
+    for (uint32_t t = 1200; t < 2000; t += 200) {
+        timer.IdleCheck(t);
+    }
+    EXPECT_EQ(timer.TicksPerSecond(), 10);
+    timer.IdleCheck(2000);
+    EXPECT_EQ(timer.TicksPerSecond(), 5);
+    timer.IdleCheck(5000);  // one tick in 3000 ms rounds to 0
     EXPECT_EQ(timer.TicksPerSecond(), 0);
 }
 

@@ -74,7 +74,7 @@ TEST(SetupBoard, OptionsNumbersAtTheEndsOfTheRangeGiveABoardThatPlays) {
         OptionsHooks hooks;
         ApplyOptionsLines({"NumRows=" + c.text, "StartRows=" + c.text}, read, hooks);
         GameFixture f(read);
-        f.host.playAgain = true;
+        f.host.answerYes = true;
         ASSERT_EQ(f.game->NumRows(), 9) << c.text;
         const Rows board = f.BoardText(9);
         for (int row = 0; row < 9; ++row) {
@@ -166,7 +166,7 @@ TEST(Snapshot, KeepsTheFourFieldsAndTheScoreAndRestartsTheClock) {
     f.SetBoard({"kA1b......"});
     f.game->SetScore(70);
     f.game->CopyBoardtoSnap();
-    EXPECT_TRUE(f.host.clockEnabled);
+    EXPECT_TRUE(f.host.ClockEnabled());
     f.SetBoard({"222......."});
     f.game->SetScore(10000);
     f.game->CopySnaptoBoard();

@@ -1,31 +1,33 @@
 #pragma once
-// A host for engine tests: a clock that is a flag, every sound, message and
-// question recorded in order, and a hook that runs inside ProcessMessages.
+// A host for engine tests: the quiet host's clock and answers, every sound,
+// message and question recorded in order, and a hook that runs inside
+// ProcessMessages.
 
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/CellText.h"
 #include "engine/Game.h"
-#include "tools/replay/CellText.h"
+#include "engine/QuietHost.h"
 
 namespace zorvane::test {
 
-class FakeHost : public GameHost {
+class FakeHost : public QuietHost {
   public:
-    void SetClockEnabled(bool enabled) override { clockEnabled = enabled; }
-    bool ClockEnabled() const override { return clockEnabled; }
-    void SetClockInterval(int ms) override { interval = ms; }
+    FakeHost() {
+        highScoreName = "Tester";
+        today = "08/12/26";
+    }
+
     void ProcessMessages() override {
-        ++processMessagesCalls;
         if (duringProcessMessages) {
             duringProcessMessages();
         }
     }
     void PlayEffect(Effect effect) override {
-        static const char* kNames[] = {"bad", "good", "explode", "row"};
-        events.push_back(std::string("sound: ") + kNames[static_cast<int>(effect)]);
+        events.push_back(std::string("sound: ") + EffectName(effect));
     }
     void ShowMessage(const std::string& caption, const std::string& text) override {
         events.push_back("message: " + caption + ": " + text);
@@ -35,21 +37,18 @@ class FakeHost : public GameHost {
     }
     bool AskYesNo(const std::string& caption, const std::string& text) override {
         events.push_back("question: " + caption + ": " + text);
-        return playAgain;
+        return answerYes;
     }
     std::string AskHighScoreName() override {
         events.push_back("name?");
-        return name;
+        return highScoreName;
     }
     void ShowHighScores() override { events.push_back("scores shown"); }
-    std::string TodayText() override { return "08/12/26"; }
-    void CloseMainWindow() override { events.push_back("closed"); }
+    void CloseMainWindow() override {
+        events.push_back("closed");
+        QuietHost::CloseMainWindow();
+    }
 
-    bool clockEnabled = true;
-    int interval = 600;
-    int processMessagesCalls = 0;
-    bool playAgain = false;
-    std::string name = "Tester";
     std::vector<std::string> events;
     std::function<void()> duringProcessMessages;
     std::function<void()> duringMessage;
@@ -136,7 +135,7 @@ struct GameFixture {
     // Runs ticks only while the clock runs, as the frame timer delivers them.
     void Tick(int count = 1) {
         for (int i = 0; i < count; ++i) {
-            if (host.clockEnabled) {
+            if (host.ClockEnabled()) {
                 game->DXTimer1Timer(1);
             }
         }

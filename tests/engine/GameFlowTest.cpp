@@ -14,8 +14,8 @@ TEST(StartUp, TheGameWaitsPausedWithItsStartingRows) {
     GameFixture f(9, 5, 4);
     const Game& g = *f.game;
     EXPECT_TRUE(g.Paused);
-    EXPECT_FALSE(f.host.clockEnabled);
-    EXPECT_EQ(f.host.interval, 600);
+    EXPECT_FALSE(f.host.ClockEnabled());
+    EXPECT_EQ(f.host.ClockInterval(), 600);
     EXPECT_EQ(g.Status.BtnPause, "Start");
     EXPECT_EQ(g.Status.DigitText(), "_______0");
     EXPECT_EQ(g.Status.LevelLabel, "Level: 1");
@@ -43,14 +43,14 @@ TEST(NewGame, StartsLevelOnePausedWhateverWasGoingOn) {
     f.game->NewSubMenuClick();
     const Game& g = *f.game;
     EXPECT_EQ(g.Level, 1);
-    EXPECT_EQ(f.host.interval, 600);
+    EXPECT_EQ(f.host.ClockInterval(), 600);
     EXPECT_EQ(g.Score, 0);
     EXPECT_EQ(g.Status.DigitText(), "_______0");
     EXPECT_EQ(g.Status.LblRows, "Percent of level completed: 0");
     EXPECT_EQ(g.Status.LblRowsDone, "Rows Done: 0");
     EXPECT_EQ(g.Status.BtnPause, "Start");
     EXPECT_TRUE(g.Paused);
-    EXPECT_FALSE(f.host.clockEnabled);
+    EXPECT_FALSE(f.host.ClockEnabled());
     EXPECT_EQ(g.ClearedCount, 0);
     EXPECT_EQ(g.BoardBonus, 0);
 
@@ -63,11 +63,11 @@ TEST(NewGame, StartsLevelOnePausedWhateverWasGoingOn) {
 TEST(Pause, TheButtonFollowsTheClock) {
     GameFixture f;
     f.game->BtnPauseClick();
-    EXPECT_TRUE(f.host.clockEnabled);
+    EXPECT_TRUE(f.host.ClockEnabled());
     EXPECT_FALSE(f.game->Paused);
     EXPECT_EQ(f.game->Status.BtnPause, "Pause");
     f.game->BtnPauseClick();
-    EXPECT_FALSE(f.host.clockEnabled);
+    EXPECT_FALSE(f.host.ClockEnabled());
     EXPECT_TRUE(f.game->Paused);
     EXPECT_EQ(f.game->Status.BtnPause, "Start");
 }
@@ -117,11 +117,11 @@ TEST(Pause, PressedWhileAMoveOrPushRunsItPausesWhenThatEnds) {
         f.host.duringProcessMessages = nullptr;
         const bool paused = c.presses == 1;
         EXPECT_EQ(f.game->Paused, paused) << c.what;
-        EXPECT_EQ(f.host.clockEnabled, !paused) << c.what;
+        EXPECT_EQ(f.host.ClockEnabled(), !paused) << c.what;
         EXPECT_EQ(f.game->Status.BtnPause, paused ? "Start" : "Pause") << c.what;
         // Nothing is left over for the next press, which simply toggles.
         f.game->BtnPauseClick();
-        EXPECT_EQ(f.host.clockEnabled, paused) << c.what;
+        EXPECT_EQ(f.host.ClockEnabled(), paused) << c.what;
         EXPECT_EQ(f.game->Status.BtnPause, paused ? "Pause" : "Start") << c.what;
     }
 }
@@ -130,12 +130,12 @@ TEST(Pause, ModalWindowsLeaveAPausedGamePausedAndARunningOneRunning) {
     GameFixture f;
     f.game->StopClockForDialog();
     f.game->ResumeClockAfterDialog();
-    EXPECT_FALSE(f.host.clockEnabled);
+    EXPECT_FALSE(f.host.ClockEnabled());
     f.game->BtnPauseClick();
     f.game->StopClockForDialog();
-    EXPECT_FALSE(f.host.clockEnabled);
+    EXPECT_FALSE(f.host.ClockEnabled());
     f.game->ResumeClockAfterDialog();
-    EXPECT_TRUE(f.host.clockEnabled);
+    EXPECT_TRUE(f.host.ClockEnabled());
 }
 
 TEST(Undo, RestoresOnlyThePositionBeforeTheLastMove) {
@@ -186,7 +186,7 @@ TEST(Undo, APausedGameStaysPaused) {
     f.game->BtnPauseClick();
     f.game->UndoSubMenuClick();
     EXPECT_EQ(f.BoardText(2), (Rows{"2.........", "111......."}));
-    EXPECT_FALSE(f.host.clockEnabled);
+    EXPECT_FALSE(f.host.ClockEnabled());
     EXPECT_TRUE(f.game->Paused);
     EXPECT_EQ(f.game->Status.BtnPause, "Start");
 }
@@ -205,7 +205,7 @@ void LoseNow(GameFixture& f) {
 
 TEST(GameOver, AHighScoreAsksTheNameShowsTheTableThenOffersAnotherGame) {
     GameFixture f;
-    f.host.playAgain = true;
+    f.host.answerYes = true;
     f.game->SetLevel(3);
     f.game->SetScore(4600);
     f.game->ClearedCount = 2;
@@ -227,7 +227,7 @@ TEST(GameOver, AHighScoreAsksTheNameShowsTheTableThenOffersAnotherGame) {
     EXPECT_EQ(g.ClearedCount, 0);
     EXPECT_EQ(g.BoardBonus, 0);
     EXPECT_TRUE(g.Paused);
-    EXPECT_FALSE(f.host.clockEnabled);
+    EXPECT_FALSE(f.host.ClockEnabled());
     EXPECT_EQ(g.Status.BtnPause, "Start");
     EXPECT_TRUE(g.EngineIdle);
 }
@@ -242,7 +242,7 @@ TEST(GameOver, ALowScoreGoesStraightToThePlayAgainQuestion) {
 
 TEST(GameOver, ATableThatCannotBeWrittenIsReportedAndTheGameGoesOn) {
     GameFixture f;
-    f.host.playAgain = true;
+    f.host.answerYes = true;
     // Not even its folder can be made: /dev/null is no folder.
     f.game->ScoresPath = "/dev/null/Scores.txt";
     f.game->SetScore(9000);

@@ -63,7 +63,7 @@ TEST(GoodMove, TwoTouchingPiecesAreABadMoveThatChangesNothing) {
     EXPECT_FALSE(f.game->UndoAllowed);
     EXPECT_EQ(f.host.events, std::vector<std::string>{"sound: bad"});
     // A bad move still starts a paused game.
-    EXPECT_TRUE(f.host.clockEnabled);
+    EXPECT_TRUE(f.host.ClockEnabled());
     EXPECT_FALSE(f.game->Paused);
     EXPECT_EQ(f.game->Status.BtnPause, "Pause");
 }
@@ -146,7 +146,7 @@ TEST(Click, TheScoreDigitIsNotAMoveEvenWhilePaused) {
     EXPECT_EQ(f.BoardText(1), Rows{"111......."});
     EXPECT_TRUE(f.game->Paused);
     EXPECT_EQ(f.game->Status.BtnPause, "Start");
-    EXPECT_FALSE(f.host.clockEnabled);
+    EXPECT_FALSE(f.host.ClockEnabled());
     EXPECT_TRUE(f.host.events.empty());
 }
 
@@ -174,7 +174,7 @@ TEST(BoardCleared, FirstClearingPaysFiveThousandAndStartsTheNextLevel) {
     EXPECT_EQ(g.Status.Bonus, "Bonus: 5000");
     EXPECT_EQ(g.Level, 2);
     EXPECT_EQ(g.Status.LevelLabel, "Level: 2");
-    EXPECT_EQ(f.host.interval, 575);
+    EXPECT_EQ(f.host.ClockInterval(), 575);
     EXPECT_EQ(g.RowsDone, 0);
     EXPECT_EQ(g.Status.LblRows, "Percent of level completed: 0");
     EXPECT_EQ(g.AuxCount, 0);

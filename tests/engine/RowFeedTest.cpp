@@ -45,7 +45,7 @@ TEST(RowFeed, APushMovesTheStripInAndTheBoardUp) {
     EXPECT_FALSE(f.game->UndoAllowed);
     EXPECT_EQ(f.game->AuxCount, 1);
     EXPECT_EQ(AuxText(*f.game).substr(1), ".........");
-    EXPECT_TRUE(f.host.clockEnabled);
+    EXPECT_TRUE(f.host.ClockEnabled());
     EXPECT_TRUE(f.game->EngineIdle);
 }
 
@@ -73,7 +73,7 @@ TEST(Losing, APieceInTheTopRowAtAPushEndsTheGameAfterThePush) {
     EXPECT_EQ(seenBehindDialog[8], "2222222222");
     EXPECT_EQ(seenBehindDialog[7], "1111111111");
     EXPECT_EQ(f.game->AuxCount, 0);
-    EXPECT_FALSE(f.host.clockEnabled);
+    EXPECT_FALSE(f.host.ClockEnabled());
     EXPECT_FALSE(f.game->EngineIdle);  // the window is closing; nothing more runs
 }
 
@@ -122,7 +122,7 @@ TEST(Levels, TheThirtiethRowOfLevelOneRaisesTheLevel) {
     const Game& g = *f.game;
     EXPECT_EQ(g.Level, 2);
     EXPECT_EQ(g.Status.LevelLabel, "Level: 2");
-    EXPECT_EQ(f.host.interval, 575);
+    EXPECT_EQ(f.host.ClockInterval(), 575);
     EXPECT_EQ(g.RowsDone, 0);
     EXPECT_EQ(g.Status.LblRows, "Percent of level completed: 0");
     EXPECT_EQ(g.Status.PBRows, 0);
@@ -130,7 +130,7 @@ TEST(Levels, TheThirtiethRowOfLevelOneRaisesTheLevel) {
     EXPECT_EQ(g.AuxCount, 0);  // no slot is filled on this tick
     EXPECT_FALSE(g.UndoAllowed);
     EXPECT_TRUE(g.EngineIdle);
-    EXPECT_TRUE(f.host.clockEnabled);
+    EXPECT_TRUE(f.host.ClockEnabled());
     // A fresh board of StartRows rows.
     const Rows board = f.BoardText(9);
     for (int row = 0; row < 9; ++row) {
@@ -166,7 +166,7 @@ TEST(Levels, LeavingLevelTwentyAnnouncesTheSpeedRelief) {
               "message: Congratulations: You have proceeded to the next level\r"
               "and earned a temporary speed relief!");
     EXPECT_EQ(f.game->Level, 21);
-    EXPECT_EQ(f.host.interval, 375);
+    EXPECT_EQ(f.host.ClockInterval(), 375);
 }
 
 TEST(Levels, BeyondTheTableTheClockKeepsLevelNinetyNinesSpeed) {
@@ -174,7 +174,7 @@ TEST(Levels, BeyondTheTableTheClockKeepsLevelNinetyNinesSpeed) {
     f.game->SetLevel(99);
     f.game->LevelUp();
     EXPECT_EQ(f.game->Level, 100);
-    EXPECT_EQ(f.host.interval, 155);
+    EXPECT_EQ(f.host.ClockInterval(), 155);
 }
 
 TEST(Interlock, TicksAndClicksDuringAPushChangeNothing) {

@@ -51,7 +51,7 @@ TEST_F(SavedGames, SaveThenOpenRestoresEveryCellAndTheCounters) {
     EXPECT_EQ(g.Status.DigitText(), "____4321");
     EXPECT_EQ(g.Level, 7);
     EXPECT_EQ(g.Status.LevelLabel, "Level: 7");
-    EXPECT_EQ(opened.host.interval, 450);
+    EXPECT_EQ(opened.host.ClockInterval(), 450);
     EXPECT_EQ(g.RowsDone, 9);
     EXPECT_EQ(g.Status.LblRows, "Percent of level completed: 25");
     EXPECT_EQ(g.Status.PBRows, 25);
@@ -63,7 +63,7 @@ TEST_F(SavedGames, SaveThenOpenRestoresEveryCellAndTheCounters) {
     EXPECT_FALSE(g.UndoAllowed);
     // A paused game stays paused.
     EXPECT_TRUE(g.Paused);
-    EXPECT_FALSE(opened.host.clockEnabled);
+    EXPECT_FALSE(opened.host.ClockEnabled());
 }
 
 TEST_F(SavedGames, OpeningAShortScoreShowsNoStaleDigits) {
@@ -91,7 +91,7 @@ TEST_F(SavedGames, ALevelBelowOneReadsAsOne) {
     f.game->SetLevel(5);
     ASSERT_TRUE(f.game->LoadGameFrom(Path("zero.SAV")));
     EXPECT_EQ(f.game->Level, 1);
-    EXPECT_EQ(f.host.interval, 600);
+    EXPECT_EQ(f.host.ClockInterval(), 600);
     EXPECT_EQ(f.game->Status.PBRows, 50);
 }
 
@@ -105,11 +105,11 @@ TEST_F(SavedGames, AFileThatCannotBeReadIsReportedAndChangesNothing) {
     EXPECT_EQ(f.host.events[0].rfind("message: Error: " + Path("missing.SAV") + ": ", 0), 0u);
     EXPECT_EQ(f.BoardText(9), board);
     EXPECT_EQ(f.game->Score, 500);
-    EXPECT_TRUE(f.host.clockEnabled);  // the game goes on
+    EXPECT_TRUE(f.host.ClockEnabled());  // the game goes on
 
     EXPECT_FALSE(f.game->SaveGameTo(Path("no-such-folder/game.SAV")));
     EXPECT_EQ(f.host.events.size(), 2u);
-    EXPECT_TRUE(f.host.clockEnabled);
+    EXPECT_TRUE(f.host.ClockEnabled());
 }
 
 TEST_F(SavedGames, CountersAtTheEndsOfTheRangeSurviveAPushAndAClearing) {
@@ -223,7 +223,7 @@ TEST_F(SavedGames, AFileWithNoSavedGameLineIsRefusedAndChangesNothing) {
         EXPECT_EQ(g.Status.DigitText(), "______30");
         EXPECT_EQ(g.Level, 4);
         EXPECT_TRUE(g.UndoAllowed);
-        EXPECT_TRUE(f.host.clockEnabled);
+        EXPECT_TRUE(f.host.ClockEnabled());
     }
     // One line of a saved game is enough for the usual rules: the score is
     // reset, the counters the file names are taken.

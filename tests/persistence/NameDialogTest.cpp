@@ -14,7 +14,8 @@
 namespace zorvane {
 namespace {
 
-// Runs AskName with `act` playing the player once the dialog is up.
+// Runs the dialog as the game does, with `act` playing the player once the
+// dialog is up; the name is what the box holds afterwards.
 QString AskWith(TFrmName& dialog, std::function<void(QLineEdit*)> act) {
     QTimer::singleShot(0, &dialog, [&dialog, act] {
         act(dialog.findChild<QLineEdit*>("EdtName"));
@@ -23,7 +24,8 @@ QString AskWith(TFrmName& dialog, std::function<void(QLineEdit*)> act) {
             dialog.reject();
         }
     });
-    return dialog.AskName();
+    dialog.exec();
+    return dialog.Name();
 }
 
 TEST(NameDialogTest, FrameAndControls) {

@@ -118,8 +118,8 @@ TEST(PlayerFiles, TheMarkerBesideTheProgramMakesAnInstalledCopy) {
     test::WriteBytes(folder.File(kInstalledMarker), "");
     EXPECT_TRUE(IsInstalledCopy(program));
     // The real probes: a writable folder that is installed still sends the files home.
-    EXPECT_TRUE(PlayerFiles(program, true, kHomes).InHome());
-    EXPECT_FALSE(PlayerFiles(program, false, kHomes).InHome());
+    EXPECT_EQ(PlayerFiles(program, true, kHomes).OptionsToWrite(), kOwnOptions);
+    EXPECT_EQ(PlayerFiles(program, false, kHomes).OptionsToWrite(), program + "Options.txt");
 }
 
 TEST(PlayerFiles, FoldersAreMadeWithTheirParentsForTheOwnerOnly) {

@@ -129,7 +129,7 @@ TEST(Background, AnUnreadablePictureKeepsTheOneBefore) {
     EXPECT_FALSE(picture.Load("/nonexistent/picture.bmp", error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(picture.IsSet());
-    EXPECT_EQ(picture.Image().width(), 100);
+    EXPECT_EQ(picture.Drawable().width(), 100);
 }
 
 // A FIFO or a device named as the picture would block or fill the memory; a
@@ -155,13 +155,13 @@ TEST(Background, OnlyPictureFilesOfSaneSizeAreRead) {
     }
     EXPECT_FALSE(picture.Load(QString::fromStdString(huge), error));
     EXPECT_EQ(error, "too large (33 MB, at most 32 MB)");
-    EXPECT_EQ(picture.Image().width(), 100);
+    EXPECT_EQ(picture.Drawable().width(), 100);
 
     const QString misnamed = QString::fromStdString(folder.File("picture.bmp"));
     ASSERT_TRUE(Picture(30, 20).save(misnamed, "PNG"));
     ASSERT_TRUE(picture.Load(misnamed, error)) << error.toStdString();
-    EXPECT_EQ(picture.Image().size(), QSize(30, 20));
-    EXPECT_EQ(picture.Image().pixelColor(0, 0), kMarker);
+    EXPECT_EQ(picture.Drawable().size(), QSize(30, 20));
+    EXPECT_EQ(picture.Drawable().toImage().pixelColor(0, 0), kMarker);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QPaintDevice>
 
+#include "engine/Cell.h"
 #include "tools/artgen/ArtPalette.h"
 #include "tools/artgen/BombArt.h"
 #include "tools/artgen/DigitArt.h"
@@ -26,7 +27,7 @@ std::vector<Picture> Pictures() {
         list.push_back(
             {QString("BO%1").arg(c), cell, [c](QPainter& p) { DrawColourBomb(p, ColourOf(c)); }});
     }
-    for (int kind = 1; kind <= 6; ++kind) {
+    for (int kind = 1; kind <= kSpecialKinds; ++kind) {
         list.push_back(
             {QString("S%1").arg(kind), cell, [kind](QPainter& p) { DrawSpecial(p, kind); }});
     }

@@ -19,8 +19,7 @@ std::string EscapeLineBreaks(const std::string& text) {
 }
 
 void ReplayHost::PlayEffect(Effect effect) {
-    static constexpr const char* kNames[] = {"bad", "good", "explode", "row"};
-    out_ << "sound: " << kNames[static_cast<int>(effect)] << '\n';
+    out_ << "sound: " << EffectName(effect) << '\n';
 }
 
 void ReplayHost::ShowMessage(const std::string& caption, const std::string& text) {
@@ -29,12 +28,12 @@ void ReplayHost::ShowMessage(const std::string& caption, const std::string& text
 
 bool ReplayHost::AskYesNo(const std::string& caption, const std::string& text) {
     out_ << "question: " << caption << ": " << EscapeLineBreaks(text) << " -> "
-         << (playAgain_ ? "yes" : "no") << '\n';
-    return playAgain_;
+         << (answerYes ? "yes" : "no") << '\n';
+    return answerYes;
 }
 
 void ReplayHost::ShowHighScores() {
-    out_ << "high-score: " << name_ << ' ' << (game_ ? game_->Score : 0) << ' '
+    out_ << "high-score: " << highScoreName << ' ' << (game_ ? game_->Score : 0) << ' '
          << (game_ ? game_->Level : 0) << '\n';
 }
 
@@ -49,7 +48,7 @@ std::string ReplayHost::TodayText() {
 
 void ReplayHost::CloseMainWindow() {
     out_ << "closed\n";
-    closed_ = true;
+    QuietHost::CloseMainWindow();
 }
 
 }  // namespace zorvane

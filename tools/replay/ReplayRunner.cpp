@@ -5,11 +5,11 @@
 #include <charconv>
 #include <sstream>
 
+#include "engine/CellText.h"
 #include "engine/Game.h"
 #include "persistence/ColorText.h"
 #include "persistence/OptionsFile.h"
 #include "persistence/ProgramFolder.h"
-#include "tools/replay/CellText.h"
 #include "tools/replay/ReplayHost.h"
 
 namespace zorvane {
@@ -240,7 +240,7 @@ class ScriptRunner {
              << "StartRows: " << s.StartRows << '\n'
              << "BoardColor: " << ColorToText(s.BoardColor) << '\n'
              << "Shape: " << s.Shape << '\n';
-        for (int slot = 1; slot <= 6; ++slot) {
+        for (int slot = 1; slot <= kColours; ++slot) {
             out_ << "Color" << slot << ": " << s.Color(slot) << '\n';
         }
         out_ << "BadSound: " << s.BadSound << '\n'

@@ -23,7 +23,6 @@ inline constexpr int kSideStick = 37;
 inline constexpr int kSnare = 38;
 inline constexpr int kClosedHat = 42;
 inline constexpr int kLowTom = 45;
-inline constexpr int kOpenHat = 46;
 inline constexpr int kMidTom = 47;
 inline constexpr int kCrash = 49;
 inline constexpr int kHighTom = 50;

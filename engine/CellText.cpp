@@ -1,4 +1,4 @@
-#include "tools/replay/CellText.h"
+#include "engine/CellText.h"
 
 namespace zorvane {
 
@@ -6,16 +6,16 @@ std::optional<TCell> CellFromChar(char c) {
     if (c == '.') {
         return TCell{};
     }
-    if (c >= '1' && c <= '6') {
+    if (c >= '1' && c < '1' + kColours) {
         return MakePiece(c - '0');
     }
-    if (c >= 'a' && c <= 'f') {
+    if (c >= 'a' && c < 'a' + kColours) {
         return MakeBomb(c - 'a' + 1);
     }
     if (c == 'k') {
         return MakeBomb(0);
     }
-    if (c >= 'A' && c <= 'F') {
+    if (c >= 'A' && c < 'A' + kSpecialKinds) {
         return MakeSpecial(c - 'A' + 1);
     }
     return std::nullopt;
@@ -23,11 +23,11 @@ std::optional<TCell> CellFromChar(char c) {
 
 char CharFromCell(const TCell& cell) {
     if (cell.IsBomb && cell.IsSpecial) {
-        return cell.SpecialNum >= 1 && cell.SpecialNum <= 6 && cell.Pic == 0
+        return cell.SpecialNum >= 1 && cell.SpecialNum <= kSpecialKinds && cell.Pic == 0
                    ? static_cast<char>('A' + cell.SpecialNum - 1)
                    : '?';
     }
-    if (cell.IsSpecial || cell.Pic < 0 || cell.Pic > 6) {
+    if (cell.IsSpecial || cell.Pic < 0 || cell.Pic > kColours) {
         return '?';
     }
     if (cell.IsBomb) {
