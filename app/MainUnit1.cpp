@@ -116,11 +116,8 @@ TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<M
         ShowMessage(caption.toStdString(), text.toStdString());
     };
     sounds_->SongOpened = [this](const std::string& song) { FrmOptions->ShowSongOpened(song); };
-    FrmOptions->Opener = [this](const QUrl& url) {
-        OpenLink(url);
-        return true;
-    };
-    SetUrlOpener(DesktopOpener());
+    FrmOptions->Opener = [this](const QUrl& url) { OpenLink(url); };
+    SetUrlOpener(DesktopOpener(this));
 }
 
 void TMainBoard::SetUrlOpener(UrlOpener opener) {
@@ -128,9 +125,17 @@ void TMainBoard::SetUrlOpener(UrlOpener opener) {
 }
 
 void TMainBoard::OpenLink(const QUrl& url) {
-    if (url.isEmpty() || (opener_ && opener_(url))) {
+    if (url.isEmpty()) {
         return;
     }
+    if (!opener_) {
+        ShowLinkHere(url);
+        return;
+    }
+    opener_(url, [this, url] { ShowLinkHere(url); });
+}
+
+void TMainBoard::ShowLinkHere(const QUrl& url) {
     if (!url.isLocalFile()) {
         ShowMessage("Web Link", "Zorvane could not open this address in a web browser:\r" +
                                     url.toString(QUrl::FullyEncoded).toStdString() +

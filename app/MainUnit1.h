@@ -124,6 +124,9 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     void Panel1Paint(QPainter& painter);
     void SizeForRows(int rows);
     void ReportFileError(const std::string& path, const FileResult& result);
+    // A page or address the desktop could not open: a page in the help
+    // window, an address in a message to copy it from.
+    void ShowLinkHere(const QUrl& url);
     // Where the saved-game choosers start, made when missing.
     QString GamesFolder();
     // Applies the settings the options dialog returned, as OK (or Save) does.

@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+class QObject;
+
 namespace zorvane {
 
 // The help pages, relative to the program's folder.
@@ -20,12 +22,17 @@ inline const QString kRandomModePage = QStringLiteral("Help/randommode.html");
 QUrl HelpPageUrl(const std::string& programFolder, const QString& relativeName);
 
 // Hands a page or address to whatever the desktop opens it with, and returns
-// without waiting: false when the desktop has nothing to open it with.
-// Injected so that the commands can be tested without a browser.
-using UrlOpener = std::function<bool(const QUrl&)>;
+// without waiting. `failed` runs when the desktop cannot open it: at once
+// when there is no launcher, or later when the launcher gives up (no
+// browser, nothing that opens the page). Injected so that the commands can
+// be tested without a browser.
+using UrlOpener = std::function<void(const QUrl& url, std::function<void()> failed)>;
 
-// QDesktopServices::openUrl. Once the desktop has taken the page, a missing
-// page is the browser's to report.
-UrlOpener DesktopOpener();
+// Runs `launcher` (looked up in PATH unless it is a path) with the address,
+// as a child of `owner`: a launcher that cannot start or ends with a failing
+// exit status calls `failed`. One still running when `owner` goes (a
+// browser it waits for) is stopped without a report; what it started stays
+// open.
+UrlOpener DesktopOpener(QObject* owner, const QString& launcher = QStringLiteral("xdg-open"));
 
 }  // namespace zorvane

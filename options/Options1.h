@@ -46,8 +46,8 @@ class TFrmOptions : public QDialog {
     // picks a shape.
     Settings Result() const;
 
-    // Hands a page or web address to the desktop; the main window supplies it.
-    UrlOpener Opener;
+    // Opens a page or web address; the main window supplies it.
+    std::function<void(const QUrl&)> Opener;
     // Reports a refused or unreadable picture.
     std::function<void(const QString& caption, const QString& text)> ShowMessage;
 

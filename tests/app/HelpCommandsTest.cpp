@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "AppFixture.h"
+#include "help/HelpLinks.h"
 #include "help/HelpWindow.h"
 #include "help/WebLinks.h"
 #include "options/Options1.h"
@@ -22,9 +23,11 @@ class HelpCommands : public AppTest {
   protected:
     TMainBoard& StartWithOpener() {
         TMainBoard& b = Start();
-        b.SetUrlOpener([this](const QUrl& url) {
+        b.SetUrlOpener([this](const QUrl& url, const std::function<void()>& failed) {
             opened.push_back(url);
-            return desktopOpens;
+            if (!desktopOpens) {
+                failed();
+            }
         });
         return b;
     }
@@ -129,6 +132,34 @@ TEST_F(HelpCommands, WithoutABrowserF1ShowsTheIndexInTheGamesOwnWindow) {
     EXPECT_EQ(b.HelpViewer()->Browser()->source().toLocalFile().toStdString(),
               ProgramFolder() + "Help/about.html");
     EXPECT_EQ(dialogs->log.size(), 1);
+}
+
+// As xdg-open does when it finds no browser: it starts, then ends with a
+// failing status.
+TEST_F(HelpCommands, ALauncherThatGivesUpStillGetsTheHelpWindowAndTheAddressShown) {
+    WriteFile("launcher", "#!/bin/sh\necho \"$1\" >> \"$0.asked\"\nexit 3\n");
+    std::filesystem::permissions(folder / "launcher", std::filesystem::perms::owner_all);
+    std::filesystem::create_directories(folder / "Help");
+    WriteFile("Help/index.html", "<html><head><title>Zorvane Help</title></head></html>");
+    TMainBoard& b = Start();
+    b.SetUrlOpener(DesktopOpener(&b, QString::fromStdString(folder.string() + "/launcher")));
+    b.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&b));
+    QTest::keyClick(&b, Qt::Key_F1);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return b.HelpViewer() && b.HelpViewer()->isVisible(); }));
+    EXPECT_EQ(b.HelpViewer()->Browser()->source().toLocalFile().toStdString(),
+              ProgramFolder() + "Help/index.html");
+
+    b.OptionsWindow().LblMusicClick(2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialogs->log.empty(); }));
+    EXPECT_TRUE(dialogs->log[0].startsWith("message: Web Link: "));
+    EXPECT_TRUE(dialogs->log[0].contains(kMusicDownloadPages[1])) << dialogs->log[0].toStdString();
+    std::ifstream asked(folder / "launcher.asked");
+    std::string first, second;
+    std::getline(asked, first);
+    std::getline(asked, second);
+    EXPECT_EQ(first, "file://" + ProgramFolder() + "Help/index.html");
+    EXPECT_EQ(second, kMusicDownloadPages[1]);
 }
 
 TEST_F(HelpCommands, AWebAddressTheDesktopCannotOpenIsShownToCopy) {
