@@ -45,10 +45,7 @@ TEST_F(Commands, MenuCaptionsAndShortcuts) {
 TEST_F(Commands, EachShortcutRunsItsCommand) {
     TMainBoard& b = Start();
     std::vector<QUrl> opened;
-    b.SetUrlOpener([&](const QUrl& url) {
-        opened.push_back(url);
-        return true;
-    });
+    b.SetUrlOpener([&](const QUrl& url, const std::function<void()>&) { opened.push_back(url); });
     const auto logged = [this](const QString& line) {
         return [this, line] { return dialogs->log.contains(line); };
     };

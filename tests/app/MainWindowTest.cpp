@@ -114,10 +114,7 @@ TEST_F(MainWindow, ARightClickAnywhereOnTheBoardOpensTheContextMenu) {
 TEST_F(MainWindow, EachContextMenuItemRunsItsCommand) {
     TMainBoard& b = Start();
     std::vector<QUrl> opened;
-    b.SetUrlOpener([&](const QUrl& url) {
-        opened.push_back(url);
-        return true;
-    });
+    b.SetUrlOpener([&](const QUrl& url, const std::function<void()>&) { opened.push_back(url); });
     struct Item {
         QString caption;
         std::function<void()> arrange;
