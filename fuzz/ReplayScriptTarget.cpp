@@ -2,8 +2,9 @@
 // first line read as the tool's arguments, as the golden tests do.
 // Two limits keep each run short and on this machine: file commands name a
 // plain file in the scratch folder (no "/"), and the tick commands ask for
-// at most 5000 ticks in all; other scripts are skipped. The options and scores files
-// of the arguments are not opened: their readers have targets of their own.
+// at most 5000 ticks in all; other scripts are skipped. The options and
+// scores files of the arguments are not opened: their readers have targets
+// of their own.
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,10 +1,11 @@
 // Fuzz target: a saved game opened over a running game, then a few moves.
-// Input: the file's bytes, then optionally a NUL, one set-up byte (board
-// height, seed, the answer to "play again", a check at the end) and up to 20
-// action bytes. Saving and opening the game again must give the same game.
+// Input: the file's bytes, then optionally a NUL, one set-up byte and up to
+// 20 action bytes. The set-up byte seeds the game; modulo 3 it picks the
+// board height, bit 0x80 answers "play again" with yes, bit 0x40 asks for
+// the check at the end. Saving and opening the game again must give the
+// same game.
 
 #include <algorithm>
-#include <cstring>
 
 #include "engine/Game.h"
 #include "fuzz/FuzzSupport.h"
