@@ -5,7 +5,7 @@
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test bench package artwork sounds format clean
+.PHONY: all deps build run test bench package fuzz artwork sounds format clean
 
 all: build
 
@@ -40,6 +40,20 @@ package:
 	@bash scripts/install-deps package
 	DEB_BUILD_OPTIONS="$(DEB_BUILD_OPTIONS)" bash scripts/build-package
 
+# libFuzzer over the saved-game, options, scores and replay-script readers:
+# clang with ASan and UBSan in build-fuzz/, FUZZ_RUNS inputs per target from
+# the seeds in fuzz/corpus; FUZZ_FLAGS passes more libFuzzer flags (for
+# example -fork=1 -ignore_crashes=1). See fuzz/run-fuzzers.
+FUZZ_RUNS ?= 1000000
+FUZZ_FLAGS ?=
+fuzz:
+	@bash scripts/install-deps fuzz
+	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DZORVANE_GUI=OFF -DZORVANE_TESTS=OFF -DZORVANE_FUZZ=ON $(CMAKE_FLAGS)
+	cmake --build build-fuzz -j $(JOBS) --target zorvane-fuzz-saved-game zorvane-fuzz-options \
+		zorvane-fuzz-scores zorvane-fuzz-replay-script
+	FUZZ_RUNS=$(FUZZ_RUNS) FUZZ_FLAGS="$(FUZZ_FLAGS)" bash fuzz/run-fuzzers build-fuzz
+
 # Redraws every picture and icon into resources/ (the files are committed;
 # the normal build only packs them).
 artwork: deps
@@ -55,8 +69,8 @@ sounds: deps
 	./build/bin/zorvane-soundgen resources
 
 format:
-	find app audio components engine help options persistence presentation resources tools tests bench \
+	find app audio components engine help options persistence presentation resources tools tests bench fuzz \
 		\( -name '*.cpp' -o -name '*.h' \) -print0 2>/dev/null | xargs -0 -r clang-format -i
 
 clean:
-	rm -rf build build-test build-bench dist
+	rm -rf build build-test build-bench build-fuzz dist
