@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "app/BoardGuide.h"
 #include "app/MainUnit1.h"
 #include "presentation/BoardPainter.h"
 
@@ -53,6 +54,9 @@ void TMainBoard::BuildLayout() {
     Panel1->OnPaint = [this](QPainter& painter) { Panel1Paint(painter); };
     Panel1->installEventFilter(this);
     Panel1->setContextMenuPolicy(Qt::CustomContextMenu);
+    guide_ = new BoardGuide(
+        Panel1, [this] { return CurrentGame(); }, this);
+    Panel1->setFocus();
 
     Panel3 = new TPaintPanel(client);
     Panel3->setObjectName("Panel3");
@@ -94,6 +98,7 @@ void TMainBoard::BuildLayout() {
         }
     };
     Panel5->installEventFilter(this);
+    Panel5->setAccessibleName("Score");
 
     LevelLabel = MakeLabel(Panel4, "LevelLabel", "Level: 1", {53, 72}, Arial(21));
 
@@ -105,7 +110,11 @@ void TMainBoard::BuildLayout() {
     BtnPause = new QPushButton("Pause", Panel2);
     BtnPause->setObjectName("BtnPause");
     BtnPause->setGeometry(58, 254, 75, 25);
-    BtnPause->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches it from the board; a click leaves the focus on the board.
+    // Enter and Space press it while it has the focus.
+    BtnPause->setFocusPolicy(Qt::TabFocus);
+    BtnPause->setAutoDefault(true);
+    BtnPause->setAccessibleDescription("Starts the game clock, or pauses it");
     connect(BtnPause, &QPushButton::clicked, this, [this] { BtnPauseClick(); });
 
     LblRows = MakeLabel(Panel2, "LblRows", "Percent of level completed: 0", {9, 284}, Arial(12));
@@ -115,6 +124,7 @@ void TMainBoard::BuildLayout() {
     PBRows->setRange(0, 100);
     PBRows->setValue(0);
     PBRows->setTextVisible(false);
+    PBRows->setAccessibleName("Percent of level completed");
     LblRowsDone = MakeLabel(Panel2, "LblRowsDone", "Rows Done: 0", {53, 325}, Arial(12));
 
     // The window keeps exactly the size of its contents: no resizing.
@@ -166,6 +176,8 @@ void TMainBoard::StateChanged() {
     show(LblRowsDone, status.LblRowsDone);
     PBRows->setValue(status.PBRows);
     BtnPause->setText(QString::fromStdString(status.BtnPause));
+    Panel5->SetAccessibleValue(QString::number(game_->Score));
+    guide_->Refresh();
     Panel1->update();
     Panel3->update();
     Panel5->update();

@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "app/BoardGuide.h"
 #include "app/MessageBatch.h"
 #include "app/PlayerHomes.h"
 #include "help/About1.h"
@@ -294,6 +295,10 @@ std::string TMainBoard::TodayText() {
     return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
 }
 
+void TMainBoard::BadMove(int row, int col) {
+    guide_->FlashBadMove(row, col);
+}
+
 void TMainBoard::CloseMainWindow() {
     close();
 }
@@ -338,6 +343,7 @@ void TMainBoard::Panel1Paint(QPainter& painter) {
                     settings_.UseGraphicsBack, settings_.GraphicsType);
     if (game_) {
         PaintCells(painter, game_->Board, game_->NumRows(), pictures_);
+        guide_->Paint(painter);
     }
 }
 

@@ -29,6 +29,7 @@ class QPushButton;
 
 namespace zorvane {
 
+class BoardGuide;
 class HelpWindow;
 class MessageBatch;
 class TFrmAbout;
@@ -80,6 +81,8 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     TDXTimer& Clock() { return DXTimer1; }
     TPaintPanel* BoardPanel() const { return Panel1; }
     TPaintPanel* StripPanel() const { return Panel3; }
+    TPaintPanel* ScorePanel() const { return Panel5; }
+    BoardGuide& Guide() const { return *guide_; }
     QMenu* ContextMenu() const { return PopupMenu1; }
     QAction* StartRowsItem(int rows) const { return startRowsItems_.at(rows - 1); }
     QPushButton* PauseButton() const { return BtnPause; }
@@ -104,6 +107,7 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     std::string TodayText() override;
     void CloseMainWindow() override;
     void StateChanged() override;
+    void BadMove(int row, int col) override;
 
     // OptionsHooks: what reading the options does to the windows and players.
     void SetEffectFile(EffectSlot slot, const std::string& file) override;
@@ -154,6 +158,7 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     MessageBatch* batch_ = nullptr;
 
     TPaintPanel* Panel1 = nullptr;
+    BoardGuide* guide_ = nullptr;
     TPaintPanel* Panel3 = nullptr;
     QWidget* Panel2 = nullptr;
     QLabel* Image1 = nullptr;

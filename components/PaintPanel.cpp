@@ -1,5 +1,7 @@
 #include "components/PaintPanel.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
@@ -8,8 +10,38 @@
 
 namespace zorvane {
 
+namespace {
+
+// A panel with a value reads as text; a plain one as a client area.
+class PaintPanelAccessible : public QAccessibleWidget {
+  public:
+    explicit PaintPanelAccessible(TPaintPanel* panel)
+        : QAccessibleWidget(panel, panel->AccessibleValue().isEmpty() ? QAccessible::Client
+                                                                      : QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) {
+            return static_cast<const TPaintPanel*>(widget())->AccessibleValue();
+        }
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* PaintPanelInterface(const QString&, QObject* object) {
+    if (auto* panel = qobject_cast<TPaintPanel*>(object)) {
+        return new PaintPanelAccessible(panel);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 TPaintPanel::TPaintPanel(QWidget* parent)
     : QWidget(parent), color_(palette().color(QPalette::Window)) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(PaintPanelInterface);
+        return true;
+    }();
+    (void)factoryInstalled;
     // Every pixel is ours: spare Qt the background fill underneath.
     setAttribute(Qt::WA_OpaquePaintEvent);
     ResizeBackBuffer();
@@ -22,6 +54,15 @@ void TPaintPanel::SetColor(const QColor& color) {
     color_ = color;
     backBuffer_.fill(color_);
     update();
+}
+
+void TPaintPanel::SetAccessibleValue(const QString& value) {
+    if (value == accessibleValue_) {
+        return;
+    }
+    accessibleValue_ = value;
+    QAccessibleValueChangeEvent event(this, value);
+    QAccessible::updateAccessibility(&event);
 }
 
 void TPaintPanel::SetBevelWidth(int width) {

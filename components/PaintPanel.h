@@ -61,6 +61,11 @@ class TPaintPanel : public QWidget {
     bool Buffered() const { return buffered_; }
     void SetBuffered(bool buffered);
 
+    // What a screen reader reads as the panel's value (the score shown in
+    // pictures, say); its name and description are the widget's own.
+    QString AccessibleValue() const { return accessibleValue_; }
+    void SetAccessibleValue(const QString& value);
+
     // Raised at the end of every paint, after the panel's own painting and
     // BackBuffer, with a painter in panel coordinates in its default state.
     std::function<void(QPainter&)> OnPaint;
@@ -83,6 +88,7 @@ class TPaintPanel : public QWidget {
     bool buffered_ = false;
     QPixmap backBuffer_;
     QPixmap composeBuffer_;  // reused between buffered paints
+    QString accessibleValue_;
 };
 
 }  // namespace zorvane

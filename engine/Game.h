@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "engine/Cell.h"
 #include "engine/GameHost.h"
@@ -24,6 +25,13 @@ namespace zorvane {
 struct ClickSender {
     bool BoardCell = true;
     int Tag = 0;
+};
+
+// A board cell by row (0 at the bottom) and column.
+struct CellPos {
+    int row = 0;
+    int col = 0;
+    auto operator<=>(const CellPos&) const = default;
 };
 
 class Game : private SavedGameSink {
@@ -54,6 +62,12 @@ class Game : private SavedGameSink {
     // digit; otherwise a group move, a bomb or special, or a bad move, then
     // the board-cleared bonus when that move removed the last pieces.
     void Num1Click(const ClickSender& sender);
+    // The cells a click on (row, col) would remove now, computed without
+    // changing anything: the touching group of three or more, a colour
+    // bomb's colour, a black bomb's square, a special's pattern (a special
+    // that then falls into the cell fires after it, on the next board). Empty
+    // for a bad move or a cell off the board. Sorted by row, then column.
+    std::vector<CellPos> CellsAClickWouldTake(int row, int col) const;
     // Recomputes the same-colour marks of every cell and clears Exploded.
     void AnalyzeBoard();
     // Whether the cell belongs to a touching group of three or more.

@@ -43,6 +43,9 @@ class GameHost {
 
     // The board, the preview strip or the status panel changed.
     virtual void StateChanged() {}
+
+    // A click on the cell was no move (its sound, if on, has been played).
+    virtual void BadMove(int /*row*/, int /*col*/) {}
 };
 
 }  // namespace zorvane

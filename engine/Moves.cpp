@@ -36,6 +36,7 @@ void Game::Num1Click(const ClickSender& sender) {
         removed = true;
     } else {
         Play(Effect::Bad);
+        host_.BadMove(row, col);
         host_.StateChanged();
         host_.ProcessMessages();
         StartClock();

@@ -26,6 +26,14 @@ class FakeHost : public QuietHost {
             duringProcessMessages();
         }
     }
+    // The fall of every move starts by stopping the clock, while the cells
+    // the move took still carry their marks.
+    void SetClockEnabled(bool enabled) override {
+        if (!enabled && duringClockStop) {
+            duringClockStop();
+        }
+        QuietHost::SetClockEnabled(enabled);
+    }
     void PlayEffect(Effect effect) override {
         events.push_back(std::string("sound: ") + EffectName(effect));
     }
@@ -52,6 +60,7 @@ class FakeHost : public QuietHost {
     std::vector<std::string> events;
     std::function<void()> duringProcessMessages;
     std::function<void()> duringMessage;
+    std::function<void()> duringClockStop;
 };
 
 // The preview strip as cell characters, slot 0 first.

@@ -1,0 +1,251 @@
+#include "app/BoardGuide.h"
+
+#include <QAccessible>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QVariantAnimation>
+#include <algorithm>
+
+#include "components/PaintPanel.h"
+#include "presentation/BoardMarks.h"
+#include "presentation/BoardPainter.h"
+
+namespace zorvane {
+
+namespace {
+
+constexpr int kFlashMilliseconds = 180;
+
+QString CellWords(const TCell& cell) {
+    static const char* const kSpecials[] = {"area piece",  "row piece",     "column piece",
+                                            "cross piece", "rows-up piece", "everything piece"};
+    if (cell.IsBomb && cell.IsSpecial) {
+        if (cell.SpecialNum >= 1 && cell.SpecialNum <= kSpecialKinds) {
+            return kSpecials[cell.SpecialNum - 1];
+        }
+        return "unknown piece";
+    }
+    if (cell.IsBomb) {
+        return cell.Pic == 0 ? QString("black bomb") : QString("colour %1 bomb").arg(cell.Pic);
+    }
+    return cell.Pic == 0 ? QString("empty") : QString("colour %1 piece").arg(cell.Pic);
+}
+
+}  // namespace
+
+BoardGuide::BoardGuide(TPaintPanel* board, std::function<Game*()> game, QObject* parent)
+    : QObject(parent),
+      board_(board),
+      game_(std::move(game)),
+      flashFade_(new QVariantAnimation(this)) {
+    board_->setFocusPolicy(Qt::StrongFocus);
+    board_->setMouseTracking(true);
+    board_->setAccessibleName("Board");
+    board_->installEventFilter(this);
+    flashFade_->setStartValue(1.0);
+    flashFade_->setEndValue(0.0);
+    flashFade_->setDuration(kFlashMilliseconds);
+    connect(flashFade_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
+        flash_ = value.toReal();
+        board_->update(CellRect(flashCell_, NumRows()));
+    });
+    Update(true);
+}
+
+std::optional<CellPos> BoardGuide::Cursor() const {
+    if (!cursorShown_) {
+        return std::nullopt;
+    }
+    return cursor_;
+}
+
+int BoardGuide::NumRows() const {
+    const Game* game = game_();
+    return game ? game->NumRows() : kMaxRows;
+}
+
+std::optional<CellPos> BoardGuide::Target() const {
+    return cursorShown_ ? std::optional(cursor_) : pointer_;
+}
+
+void BoardGuide::Refresh() {
+    // A new game may have fewer rows.
+    cursor_.row = std::min(cursor_.row, NumRows() - 1);
+    Update(true);
+}
+
+void BoardGuide::FlashBadMove(int row, int col) {
+    flashCell_ = {row, col};
+    flashFade_->stop();
+    flash_ = 1.0;
+    flashFade_->start();
+    board_->update(CellRect(flashCell_, NumRows()));
+}
+
+bool BoardGuide::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == board_) {
+        switch (event->type()) {
+            case QEvent::KeyPress:
+                return KeyPressed(*static_cast<QKeyEvent*>(event));
+            case QEvent::MouseMove:
+                PointerAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+                break;
+            case QEvent::MouseButtonPress:
+                HideCursor();
+                break;
+            case QEvent::Leave:
+                pointer_.reset();
+                lastPointer_ = {-1, -1};
+                Update(false);
+                break;
+            default:
+                break;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool BoardGuide::KeyPressed(const QKeyEvent& key) {
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        return false;  // shortcuts
+    }
+    int dRow = 0;
+    int dCol = 0;
+    switch (key.key()) {
+        case Qt::Key_Left:
+            dCol = -1;
+            break;
+        case Qt::Key_Right:
+            dCol = 1;
+            break;
+        case Qt::Key_Up:
+            dRow = 1;
+            break;
+        case Qt::Key_Down:
+            dRow = -1;
+            break;
+        case Qt::Key_Space:
+        case Qt::Key_Enter:
+        case Qt::Key_Return:
+            break;
+        default:
+            return false;  // menu shortcuts and Tab go their usual way
+    }
+    if (!cursorShown_) {
+        // The first key only shows where the cursor is.
+        cursorShown_ = true;
+    } else if (dRow != 0 || dCol != 0) {
+        cursor_.row = std::clamp(cursor_.row + dRow, 0, NumRows() - 1);
+        cursor_.col = std::clamp(cursor_.col + dCol, 0, kColumns - 1);
+    } else if (Game* game = game_()) {
+        // The same way into the engine as a left click on the cell.
+        game->Num1Click({true, cursor_.row * 10 + cursor_.col});
+        return true;  // the move refreshed everything
+    }
+    Update(false);
+    return true;
+}
+
+void BoardGuide::PointerAt(QPoint point) {
+    // Only a real movement counts: a repaint or a widget appearing under a
+    // still pointer must not take the cursor away.
+    if (point == lastPointer_) {
+        return;
+    }
+    lastPointer_ = point;
+    int row = 0;
+    int col = 0;
+    if (CellAt(point, NumRows(), row, col)) {
+        pointer_ = CellPos{row, col};
+    } else {
+        pointer_.reset();
+    }
+    cursorShown_ = false;
+    Update(false);
+}
+
+void BoardGuide::HideCursor() {
+    if (cursorShown_) {
+        cursorShown_ = false;
+        Update(false);
+    }
+}
+
+void BoardGuide::Update(bool wholeBoard) {
+    const Game* game = game_();
+    std::vector<CellPos> outline;
+    if (const auto target = Target(); target && game && game->EngineIdle) {
+        outline = game->CellsAClickWouldTake(target->row, target->col);
+    }
+    const std::optional<CellPos> cursor = Cursor();
+    if (!wholeBoard) {
+        // Only the cells whose marks come or go.
+        std::vector<CellPos> changed;
+        std::set_symmetric_difference(outline_.begin(), outline_.end(), outline.begin(),
+                                      outline.end(), std::back_inserter(changed));
+        // A cell stays on the outline but its border may move: repaint the
+        // whole old and new outlines when they differ at all.
+        if (!changed.empty()) {
+            changed = outline_;
+            changed.insert(changed.end(), outline.begin(), outline.end());
+        }
+        if (shownCursor_ != cursor) {
+            for (const auto& cell : {shownCursor_, cursor}) {
+                if (cell) {
+                    changed.push_back(*cell);
+                }
+            }
+        }
+        Repaint(changed);
+    }
+    outline_ = std::move(outline);
+    shownCursor_ = cursor;
+    board_->setAccessibleDescription(Describe());
+    QAccessibleEvent event(board_, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void BoardGuide::Repaint(const std::vector<CellPos>& cells) {
+    QRegion region;
+    for (const CellPos cell : cells) {
+        region += CellRect(cell, NumRows());
+    }
+    if (!region.isEmpty()) {
+        board_->update(region);
+    }
+}
+
+QString BoardGuide::Describe() const {
+    const Game* game = game_();
+    const auto target = Target();
+    if (!game || !target) {
+        return "Arrow keys choose a cell; Space or Enter plays it.";
+    }
+    const TCell& cell = game->Board[target->col][target->row];
+    QString text = QString("Row %1, column %2: %3. ")
+                       .arg(target->row + 1)
+                       .arg(target->col + 1)
+                       .arg(CellWords(cell));
+    if (outline_.empty()) {
+        text += "A click here is no move.";
+    } else {
+        text += QString("A click here takes %1 %2.")
+                    .arg(outline_.size())
+                    .arg(outline_.size() == 1 ? "piece" : "pieces");
+    }
+    return text;
+}
+
+void BoardGuide::Paint(QPainter& painter) const {
+    const int rows = NumRows();
+    PaintTakeOutline(painter, outline_, rows);
+    if (shownCursor_) {
+        PaintCursor(painter, *shownCursor_, rows);
+    }
+    if (flashFade_->state() == QAbstractAnimation::Running) {
+        PaintBadMoveFlash(painter, flashCell_, rows, flash_);
+    }
+}
+
+}  // namespace zorvane

@@ -1,0 +1,73 @@
+#pragma once
+// Keyboard play on the board and what guides a click: the cursor the arrow
+// keys move (Space or Enter plays its cell, as a left click does), the
+// outline of the cells a click on the cell under the pointer or cursor would
+// take, the flash of a bad move, and the board's description for screen
+// readers.
+
+#include <QObject>
+#include <QPoint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "engine/Game.h"
+
+class QKeyEvent;
+class QPainter;
+class QVariantAnimation;
+
+namespace zorvane {
+
+class TPaintPanel;
+
+class BoardGuide : public QObject {
+    Q_OBJECT
+  public:
+    // `game` gives the running game or null before the start-up. The guide
+    // makes the board focusable, tracks the pointer over it and watches its
+    // keys; it belongs to `parent`.
+    BoardGuide(TPaintPanel* board, std::function<Game*()> game, QObject* parent);
+
+    // After any change of the game: the outline and description follow the
+    // new board (the whole board is being repainted anyway).
+    void Refresh();
+    // Draws the outline, the cursor and the flash over the painted cells.
+    void Paint(QPainter& painter) const;
+    // A short flash on the cell of a bad move.
+    void FlashBadMove(int row, int col);
+
+    // Where the cursor is, once a key has shown it.
+    std::optional<CellPos> Cursor() const;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    bool KeyPressed(const QKeyEvent& key);
+    void PointerAt(QPoint point);
+    void HideCursor();
+    // The cell a click is aimed at: the cursor's while shown, else the
+    // pointer's.
+    std::optional<CellPos> Target() const;
+    // Recomputes the outline for the target; repaints only the cells whose
+    // marks changed unless the whole board is repainted anyway.
+    void Update(bool wholeBoard);
+    void Repaint(const std::vector<CellPos>& cells);
+    QString Describe() const;
+    int NumRows() const;
+
+    TPaintPanel* board_;
+    std::function<Game*()> game_;
+    CellPos cursor_{};
+    bool cursorShown_ = false;
+    std::optional<CellPos> pointer_;
+    QPoint lastPointer_{-1, -1};
+    std::vector<CellPos> outline_;
+    std::optional<CellPos> shownCursor_;
+    CellPos flashCell_{};
+    qreal flash_ = 0.0;
+    QVariantAnimation* flashFade_;
+};
+
+}  // namespace zorvane
