@@ -34,6 +34,7 @@ QPainterPath Polygon(QPointF centre, int corners, qreal outer, qreal inner) {
 QPainterPath Plus(QPointF centre, qreal r, qreal degrees) {
     const qreal t = r * 0.36;
     QPainterPath bars;
+    bars.setFillRule(Qt::WindingFill);  // the bars' overlap is part of the plus
     bars.addRect(QRectF(-r, -t, 2 * r, 2 * t));
     bars.addRect(QRectF(-t, -r, 2 * t, 2 * r));
     QTransform turn;
