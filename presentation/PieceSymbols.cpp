@@ -77,14 +77,14 @@ QPainterPath SymbolPath(int slot, QPointF c, qreal r) {
 SymbolPlace PieceSymbolPlace(QChar shape) {
     // The star's body is small and sits low in its cell.
     if (shape == QLatin1Char('D')) {
-        return {{20.0, 21.8}, 5.6};
+        return {{20.0, 21.8}, 6.1};
     }
-    return {{20.0, 20.0}, 6.6};
+    return {{20.0, 20.0}, 7.2};
 }
 
 SymbolPlace BombSymbolPlace() {
     // The middle of the bomb's round body, clear of the fuse.
-    return {{18.0, 23.0}, 6.6};
+    return {{18.0, 23.0}, 7.2};
 }
 
 QPixmap WithSymbol(const QPixmap& picture, int slot, SymbolPlace place) {
