@@ -55,6 +55,7 @@ void TMainBoard::ApplyOptions(const Settings& chosen, bool save) {
     for (int slot = 1; slot <= 6; ++slot) {
         settings_.Color(slot) = chosen.Color(slot);
     }
+    settings_.Symbols = chosen.Symbols;
     RefreshBoard();
 
     // Only a sound whose name changed is reopened; the comparison is exact.

@@ -83,6 +83,7 @@ Settings TFrmOptions::Result() const {
     result.RandomMode = CBRandom->isChecked();
     result.PauseMusic = CBPauseMusic->isChecked();
     result.Buffered = CBBuffered->isChecked();
+    result.Symbols = CBSymbols->isChecked();
     return result;
 }
 
@@ -126,6 +127,7 @@ void TFrmOptions::FormShow() {
     for (int slot = 1; slot <= 6; ++slot) {
         CBColors[slot - 1]->setCurrentIndex(working_.Color(slot) - 1);
     }
+    CBSymbols->setChecked(working_.Symbols);
     ReloadPiecePictures();
 
     for (const EffectSlot slot : kEffectSlots) {
@@ -164,14 +166,12 @@ void TFrmOptions::ReloadPiecePictures() {
     // The pictures the board would show for these choices.
     const qreal dpr = devicePixelRatioF();
     for (int slot = 1; slot <= 6; ++slot) {
-        ColorPreviews[slot - 1]->setPixmap(
-            LoadNamedPicture(PieceName(working_, slot), dpr, {40, 40}));
+        ColorPreviews[slot - 1]->setPixmap(PiecePicture(working_, slot, dpr));
     }
     // Three pieces of slot 4, then one of slot 3 and one of slot 6.
     const int sampleSlots[] = {4, 4, 4, 3, 6};
     for (int i = 0; i < 5; ++i) {
-        SamplePieces[i]->setPixmap(
-            LoadNamedPicture(PieceName(working_, sampleSlots[i]), dpr, {40, 40}));
+        SamplePieces[i]->setPixmap(PiecePicture(working_, sampleSlots[i], dpr));
     }
 }
 
@@ -222,6 +222,11 @@ void TFrmOptions::RBCircleClick(int tag) {
         return;
     }
     working_.Shape = std::string(1, "ABCD"[tag - 1]);
+    ReloadPiecePictures();
+}
+
+void TFrmOptions::CBSymbolsClick() {
+    working_.Symbols = CBSymbols->isChecked();
     ReloadPiecePictures();
 }
 

@@ -59,6 +59,7 @@ class TFrmOptions : public QDialog {
     void BtnSetBackClick();
     void CBColor1Change(int slot);
     void RBCircleClick(int tag);
+    void CBSymbolsClick();
     void CBMuteAllClick();
     void BrowseSound(int row);
     void BtnSingleSongClick();
@@ -88,6 +89,7 @@ class TFrmOptions : public QDialog {
     std::array<QRadioButton*, 4> ShapeButtons{};  // RBCircle, RBSquare, RBDiamond, RBStar
     std::array<QComboBox*, 6> CBColors{};         // CBColor1 .. CBColor6
     std::array<QLabel*, 6> ColorPreviews{};
+    QCheckBox* CBSymbols = nullptr;  // "Show symbols on pieces"
     QPushButton* BtnSetBack = nullptr;
     QWidget* PnlSample = nullptr;
     std::array<QLabel*, 5> SamplePieces{};

@@ -118,6 +118,11 @@ QWidget* TFrmOptions::BuildPiecesPage() {
         CBColors[i] = list;
         ColorPreviews[i] = Picture(colours, 164, 22 + 48 * i);
     }
+
+    // Two lines: the column beside the colour lists is narrow.
+    CBSymbols = Box(page, "Show symbols\non pieces", 8, 236);
+    CBSymbols->setAccessibleName("Show symbols on pieces");
+    connect(CBSymbols, &QCheckBox::clicked, this, [this] { CBSymbolsClick(); });
     return page;
 }
 

@@ -45,7 +45,7 @@ struct SwitchKey {
 constexpr SwitchKey kSwitchKeys[] = {
     {"CYCLEMUSIC", &Settings::CycleMusic}, {"PLAYMUSIC", &Settings::PlayMusic},
     {"PAUSEMUSIC", &Settings::PauseMusic}, {"USEGRAPHICSBACK", &Settings::UseGraphicsBack},
-    {"RANDOMMODE", &Settings::RandomMode},
+    {"RANDOMMODE", &Settings::RandomMode}, {"SYMBOLS", &Settings::Symbols},
 };
 
 void ApplyOptionsLine(const std::string& line, Settings& settings, OptionsHooks& hooks) {
@@ -176,6 +176,8 @@ std::vector<std::string> OptionsLines(const Settings& settings) {
     lines.push_back("GraphicsType=" + IntToText(settings.GraphicsType));
     lines.push_back("Transparent=" + BoolToText(settings.Transparent));
     lines.push_back("RandomMode=" + BoolToText(settings.RandomMode));
+    // Later additions go last, so files written before them still read alike.
+    lines.push_back("Symbols=" + BoolToText(settings.Symbols));
     return lines;
 }
 

@@ -43,7 +43,7 @@ void ApplyOptionsLines(const std::vector<std::string>& lines, Settings& settings
 // is no failure (ok and missing both set).
 FileResult LoadOptions(const std::string& path, Settings& settings, OptionsHooks& hooks);
 
-// The 28 or 29 lines of the file, in their fixed order.
+// The 29 or 30 lines of the file, in their fixed order.
 std::vector<std::string> OptionsLines(const Settings& settings);
 FileResult SaveOptions(const std::string& path, const Settings& settings);
 

@@ -44,6 +44,7 @@ struct Settings {
     std::int32_t GraphicsType = -1;
     bool Transparent = false;
     bool RandomMode = false;
+    bool Symbols = false;  // each colour slot's symbol drawn on its pieces and bombs
 
     // Color1..Color6 by slot 1..6; any other slot is a programming error.
     std::int32_t& Color(int slot);

@@ -1,5 +1,6 @@
 #include "presentation/PictureTables.h"
 
+#include "presentation/PieceSymbols.h"
 #include "presentation/Transparency.h"
 
 namespace zorvane {
@@ -51,6 +52,18 @@ QString BombName(const Settings& settings, int slot) {
     return "BO" + QString::number(colour);
 }
 
+QPixmap PiecePicture(const Settings& settings, int slot, qreal devicePixelRatio) {
+    const QString name = PieceName(settings, slot);
+    const QPixmap picture = LoadNamedPicture(name, devicePixelRatio, kCellSize);
+    // The symbol belongs to the slot, whatever colour the slot shows.
+    return settings.Symbols ? WithSymbol(picture, slot, PieceSymbolPlace(name.front())) : picture;
+}
+
+QPixmap BombPicture(const Settings& settings, int slot, qreal devicePixelRatio) {
+    const QPixmap picture = LoadNamedPicture(BombName(settings, slot), devicePixelRatio, kCellSize);
+    return settings.Symbols ? WithSymbol(picture, slot, BombSymbolPlace()) : picture;
+}
+
 void PictureTables::Load(const Settings& settings, qreal devicePixelRatio) {
     devicePixelRatio_ = devicePixelRatio;
     for (int d = 0; d <= 9; ++d) {
@@ -68,8 +81,8 @@ void PictureTables::Load(const Settings& settings, qreal devicePixelRatio) {
 
 void PictureTables::RefreshColours(const Settings& settings) {
     for (int slot = 1; slot <= kColours; ++slot) {
-        PiecePics[slot] = LoadNamedPicture(PieceName(settings, slot), devicePixelRatio_, kCellSize);
-        BombPics[slot] = LoadNamedPicture(BombName(settings, slot), devicePixelRatio_, kCellSize);
+        PiecePics[slot] = PiecePicture(settings, slot, devicePixelRatio_);
+        BombPics[slot] = BombPicture(settings, slot, devicePixelRatio_);
     }
 }
 

@@ -23,11 +23,16 @@ QPixmap LoadNamedPicture(const QString& name, qreal devicePixelRatio, QSize size
 QString PieceName(const Settings& settings, int slot);
 QString BombName(const Settings& settings, int slot);
 
+// The picture of a colour slot's piece or bomb as the board shows it: the
+// named picture, carrying the slot's symbol when the settings ask for it.
+QPixmap PiecePicture(const Settings& settings, int slot, qreal devicePixelRatio);
+QPixmap BombPicture(const Settings& settings, int slot, qreal devicePixelRatio);
+
 class PictureTables {
   public:
     // Loads every table for the settings' shape and colours.
     void Load(const Settings& settings, qreal devicePixelRatio);
-    // Reloads the piece and bomb pictures after a shape or colour change.
+    // Reloads the piece and bomb pictures after a shape, colour or symbol change.
     void RefreshColours(const Settings& settings);
 
     const QPixmap& PictureFor(const TCell& cell) const;

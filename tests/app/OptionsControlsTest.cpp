@@ -133,5 +133,32 @@ TEST_F(OptionsControls, AShapeWithNoPicturesShowsAsTheSquaresTheBoardDraws) {
     EXPECT_NE(OptionsFile().find("\r\nShape=X\r\n"), std::string::npos);
 }
 
+// The symbols show in the dialog's previews as soon as the box is ticked,
+// on the board after OK, and are written to the options file.
+TEST_F(OptionsControls, ShowSymbolsMarksThePreviewsAtOnceAndTheBoardAfterOk) {
+    TMainBoard& b = Start();
+    SetBoard({"2........."});
+    const QColor symbolBody(20, 20, 24);
+    ASSERT_EQ(BottomLeftCellPixels(b, symbolBody), 0);
+    Edit(QDialog::Accepted, [&](TFrmOptions& d) {
+        ClickTab(d, kPiecesPage);
+        ASSERT_FALSE(d.CBSymbols->isChecked());
+        const QImage plain = d.ColorPreviews[1]->pixmap().toImage();
+        QTest::mouseClick(d.CBSymbols, Qt::LeftButton, {}, {6, d.CBSymbols->height() / 2});
+        const QImage marked = d.ColorPreviews[1]->pixmap().toImage();
+        EXPECT_NE(marked, plain);
+        // Slot 2 carries the same symbol in any colour.
+        QTest::keyClick(d.CBColors[1], Qt::Key_End);
+        const QImage pink = d.ColorPreviews[1]->pixmap().toImage();
+        EXPECT_EQ(pink.pixelColor(20, 20), symbolBody);
+        EXPECT_EQ(marked.pixelColor(20, 20), symbolBody);
+    });
+    EXPECT_TRUE(b.GameSettings().Symbols);
+    EXPECT_GT(BottomLeftCellPixels(b, symbolBody), 30);
+
+    Edit(TFrmOptions::kSaveResult, [](TFrmOptions& d) { EXPECT_TRUE(d.CBSymbols->isChecked()); });
+    EXPECT_TRUE(OptionsFile().ends_with("\r\nSymbols=TRUE\r\n"));
+}
+
 }  // namespace
 }  // namespace zorvane::test

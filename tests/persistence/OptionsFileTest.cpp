@@ -62,6 +62,7 @@ const Lines kDefaultLines = {
     "GraphicsType=-1",
     "Transparent=FALSE",
     "RandomMode=FALSE",
+    "Symbols=FALSE",
 };
 
 TEST(OptionsFileTest, DefaultsWriteTheFixedLayout) {
@@ -78,7 +79,7 @@ TEST(OptionsFileTest, DefaultsWriteTheFixedLayout) {
     changed.NumRows = 9;
     changed.NumRowsSetting = 16;
     const Lines lines = OptionsLines(changed);
-    ASSERT_EQ(lines.size(), 29u);
+    ASSERT_EQ(lines.size(), 30u);
     EXPECT_EQ(lines[1], "NumRows=16");
     EXPECT_EQ(lines[3], "BoardColor=$004080FF");
     EXPECT_EQ(lines[16], "MusicFile=/songs/a.mid");
@@ -110,6 +111,7 @@ TEST(OptionsFileTest, SaveAndLoadRestoresEverySetting) {
     saved.GraphicsType = 3;
     saved.Transparent = true;
     saved.RandomMode = true;
+    saved.Symbols = true;
     ASSERT_TRUE(SaveOptions(path, saved).ok);
     EXPECT_TRUE(
         test::ReadBytes(path).starts_with("; Options for Zorvane v. 1.0 b\r\nNumRows=12\r\n"));

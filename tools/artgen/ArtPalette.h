@@ -21,4 +21,9 @@ inline QColor OutlineColour() {
     return QColor(0, 0, 0);
 }
 
+// The light edge just inside that outline.
+inline QColor EdgeLightColour() {
+    return QColor(255, 255, 255);
+}
+
 }  // namespace zorvane::art

@@ -36,25 +36,32 @@ void DrawFuseAndSpark(QPainter& p) {
     QPen cordPen(QColor(214, 170, 100), 1.8, Qt::SolidLine, Qt::RoundCap);
     p.strokePath(cord, cordPen);
 
-    // The spark: a small burst, orange rim, yellow fill, white-hot core.
+    // The spark: a small burst, yellow tips, an orange heart, white-hot core.
     const QPointF c(33.4, 6.6);
-    QPainterPath burst;
-    constexpr int kRays = 8;
-    for (int i = 0; i < 2 * kRays; ++i) {
-        const qreal r = (i % 2 == 0) ? 5.0 : 2.1;
-        const qreal a = qDegreesToRadians(-90.0 + 180.0 / kRays * i + 10.0);
-        const QPointF pt(c.x() + r * qCos(a), c.y() + r * qSin(a));
-        if (i == 0) {
-            burst.moveTo(pt);
-        } else {
-            burst.lineTo(pt);
+    const auto burst = [c](qreal outer, qreal inner) {
+        QPainterPath path;
+        constexpr int kRays = 8;
+        for (int i = 0; i < 2 * kRays; ++i) {
+            const qreal r = (i % 2 == 0) ? outer : inner;
+            const qreal a = qDegreesToRadians(-90.0 + 180.0 / kRays * i + 10.0);
+            const QPointF pt(c.x() + r * qCos(a), c.y() + r * qSin(a));
+            if (i == 0) {
+                path.moveTo(pt);
+            } else {
+                path.lineTo(pt);
+            }
         }
-    }
-    burst.closeSubpath();
-    p.fillPath(burst, QColor(255, 222, 40));
-    QPen rim(QColor(235, 100, 0), 0.9);
-    rim.setJoinStyle(Qt::RoundJoin);
-    p.strokePath(burst, rim);
+        path.closeSubpath();
+        return path;
+    };
+    // Outlined like the rest, and yellow right up to its tips, so the spark
+    // shows on a light board and on a dark one.
+    const QPainterPath spark = burst(5.0, 2.6);
+    QPen outline(OutlineColour(), 2.0);
+    outline.setJoinStyle(Qt::RoundJoin);
+    p.strokePath(spark, outline);
+    p.fillPath(spark, QColor(255, 230, 60));
+    p.fillPath(burst(3.4, 1.8), QColor(245, 130, 20));
     QRadialGradient core(c, 2.4);
     core.setColorAt(0, QColor(255, 255, 255));
     core.setColorAt(0.6, QColor(255, 255, 200, 220));
@@ -75,9 +82,10 @@ void DrawFuseCap(QPainter& p) {
     metal.setColorAt(0, QColor(70, 70, 78));
     metal.setColorAt(0.4, QColor(190, 190, 200));
     metal.setColorAt(1, QColor(60, 60, 68));
-    p.setBrush(metal);
-    p.setPen(QPen(OutlineColour(), kOutline * 0.8));
-    p.drawRoundedRect(cap, 1.0, 1.0);
+    QPainterPath collar;
+    collar.addRoundedRect(cap, 1.0, 1.0);
+    p.fillPath(collar, metal);
+    DrawOutline(p, collar, kOutline * 0.8);
     p.restore();
 }
 
@@ -107,7 +115,7 @@ void DrawBody(QPainter& p, const BodyStyle& style) {
     p.setBrush(style.shine);
     p.drawEllipse(kBody + QPointF(-8.6, -1.6), 1.1, 1.1);
 
-    p.strokePath(body, QPen(OutlineColour(), kOutline));
+    DrawOutline(p, body, kOutline);
 }
 
 void DrawBomb(QPainter& p, const BodyStyle& style) {
@@ -148,7 +156,7 @@ QPainterPath SignPath(int kind) {
             arrow.lineTo(x - 2.3, y - 3.5);
             arrow.lineTo(x - 6.5, y - 3.5);
             arrow.closeSubpath();
-            return Bar(x, y + 6.0, 22.0, 5.0).united(arrow);
+            return Bar(x, y + 6.0, 19.0, 5.0).united(arrow);
         }
         default:
             return StarPath(kBody, 8, 11.0, 4.6);

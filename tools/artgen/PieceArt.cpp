@@ -84,6 +84,20 @@ QPainterPath ShapePath(char shape, QPointF centre, qreal radius) {
     return path;
 }
 
+void DrawOutline(QPainter& p, const QPainterPath& outline, qreal outlineWidth) {
+    QPen dark(OutlineColour(), outlineWidth * 1.5);
+    dark.setJoinStyle(Qt::RoundJoin);
+    p.strokePath(outline, dark);
+    // The light band covers the inner half of the dark line, so even a
+    // sharp point has light right up to its tip.
+    p.save();
+    p.setClipPath(outline, Qt::IntersectClip);
+    QPen light(EdgeLightColour(), 3.6);
+    light.setJoinStyle(Qt::RoundJoin);
+    p.strokePath(outline, light);
+    p.restore();
+}
+
 void DrawPiece(QPainter& p, char shape, const PieceColour& colour, qreal outlineWidth) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
@@ -119,9 +133,7 @@ void DrawPiece(QPainter& p, char shape, const PieceColour& colour, qreal outline
     innerPen.setJoinStyle(Qt::RoundJoin);
     p.strokePath(inner, innerPen);
 
-    QPen pen(OutlineColour(), outlineWidth);
-    pen.setJoinStyle(Qt::RoundJoin);
-    p.strokePath(outer, pen);
+    DrawOutline(p, outer, outlineWidth);
     p.restore();
 }
 

@@ -21,6 +21,12 @@ QPainterPath ShapePath(char shape, QPointF centre, qreal radius);
 // corners alternating between the outer and the inner radius.
 QPainterPath StarPath(QPointF centre, int points, qreal outer, qreal inner);
 
+// The edge of every piece and bomb: a dark line outside `outline` and a
+// light band about a pixel wide just inside it. On a dark board the band
+// marks the edge, on a light one the line does, so every picture stands out
+// from any board colour. outlineWidth is the line's width inside and out.
+void DrawOutline(QPainter& p, const QPainterPath& outline, qreal outlineWidth);
+
 // A piece filling the cell at (0, 0) .. (40, 40) with a small margin.
 // outlineWidth is in the painter's units; pieces drawn small (the icon) pass
 // a wider one so the outline survives the scaling.

@@ -260,7 +260,8 @@ class ScriptRunner {
              << "GraphicsBack: " << (s.GraphicsBackSet ? s.GraphicsBack : "") << '\n'
              << "GraphicsType: " << s.GraphicsType << '\n'
              << "Transparent: " << b(s.Transparent) << '\n'
-             << "RandomMode: " << b(s.RandomMode) << '\n';
+             << "RandomMode: " << b(s.RandomMode) << '\n'
+             << "Symbols: " << b(s.Symbols) << '\n';
     }
 
     void PrintState() {

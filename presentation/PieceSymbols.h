@@ -1,0 +1,28 @@
+#pragma once
+// The symbols that tell the six colour slots apart by outline as well as by
+// colour: ring, triangle, square, plus, cross and star, drawn dark with a
+// light edge so they read on every piece colour.
+
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace zorvane {
+
+// The symbol of colour slot 1..6 (any other slot has none) fitting a circle
+// of `radius` around `centre`.
+QPainterPath SymbolPath(int slot, QPointF centre, qreal radius);
+
+// Where a symbol sits on a picture and how large it is, in the picture's
+// logical 40 x 40 units: pieces by shape letter A..D, or the colour bomb.
+struct SymbolPlace {
+    QPointF centre;
+    qreal radius = 0;
+};
+SymbolPlace PieceSymbolPlace(QChar shape);
+SymbolPlace BombSymbolPlace();
+
+// `picture` with the slot's symbol painted over it, drawn as vectors at the
+// picture's own pixel ratio so it stays sharp on high-DPI screens.
+QPixmap WithSymbol(const QPixmap& picture, int slot, SymbolPlace place);
+
+}  // namespace zorvane
