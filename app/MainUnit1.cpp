@@ -16,14 +16,14 @@
 
 #include "app/MessageBatch.h"
 #include "app/PlayerHomes.h"
+#include "components/WindowPlacement.h"
+#include "dialogs/Name1.h"
+#include "dialogs/Scores1.h"
 #include "help/About1.h"
 #include "help/HelpWindow.h"
 #include "help/WebLinks.h"
 #include "options/Options1.h"
 #include "persistence/Elide.h"
-#include "persistence/Name1.h"
-#include "persistence/Scores1.h"
-#include "persistence/WindowPlacement.h"
 #include "presentation/BoardPainter.h"
 #include "presentation/ColorValues.h"
 

@@ -1,4 +1,4 @@
-#include "persistence/WindowPlacement.h"
+#include "components/WindowPlacement.h"
 
 #include <QScreen>
 #include <QWidget>
