@@ -83,6 +83,20 @@ TEST_F(MainWindow, ClicksReachTheCellUnderThePointer) {
     EXPECT_EQ(game().Score, 40);
 }
 
+TEST_F(MainWindow, TheBonusIsWrittenInRed) {
+    TMainBoard& b = Start();
+    const QImage shot = b.StatusLabel("Bonus")->grab().toImage();
+    int red = 0;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            red += c.red() > 200 && c.green() < 60 && c.blue() < 60 ? 1 : 0;
+        }
+    }
+    // A good part of "Bonus: 0" in 21-pixel bold text.
+    EXPECT_GT(red, 50);
+}
+
 TEST_F(MainWindow, TheBoardShowsItsCellsOverTheBoardColour) {
     TMainBoard& b = Start();
     SetBoard({"3........."});
