@@ -13,6 +13,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
+#include <utility>
 
 #include "app/MessageBatch.h"
 #include "app/PlayerHomes.h"
@@ -336,15 +337,31 @@ void TMainBoard::Panel1Paint(QPainter& painter) {
     }
 }
 
+std::optional<int> TMainBoard::BoardCellAt(QPoint point) const {
+    int row = 0;
+    int col = 0;
+    if (!game_ || !CellAt(point, game_->NumRows(), row, col)) {
+        return std::nullopt;
+    }
+    return row * 10 + col;
+}
+
 bool TMainBoard::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Panel1 && event->type() == QEvent::MouseButtonRelease && game_) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            const std::optional<int> pressed = std::exchange(pressedCell_, std::nullopt);
+            // Released away from the cell it went down on: no move.
+            if (pressed && pressed == BoardCellAt(mouse->position().toPoint())) {
+                game_->Num1Click({true, *pressed});
+            }
+            return true;
+        }
+    }
     if (event->type() == QEvent::MouseButtonPress && game_) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (watched == Panel1 && mouse->button() == Qt::LeftButton) {
-            int row = 0;
-            int col = 0;
-            if (CellAt(mouse->position().toPoint(), game_->NumRows(), row, col)) {
-                game_->Num1Click({true, row * 10 + col});
-            }
+            pressedCell_ = BoardCellAt(mouse->position().toPoint());
             return true;
         }
         if (watched == Image1 && mouse->button() == Qt::LeftButton) {
