@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include "app/MainUnit1.h"
+#include "components/WindowPlacement.h"
 #include "presentation/BoardPainter.h"
 
 namespace zorvane {
@@ -142,7 +143,7 @@ void TMainBoard::StretchBoard(int rows) {
     SizeForRows(rows);
     // Centre vertically on the screen for the taller window.
     if (const QScreen* screen = this->screen()) {
-        const int height = frameGeometry().height();
+        const int height = FrameGeometry(this).height();
         move(x(), screen->geometry().height() / 2 - height / 2);
     }
 }

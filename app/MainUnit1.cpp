@@ -98,6 +98,17 @@ TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<M
     DXTimer1.Loaded();
 
     BuildLayout();
+    // The start-up centring counts the frame, which a window manager adds
+    // only after the window is shown: once it is there, centre again.
+    OnFrameChange(this, [this](const QMargins& frame) {
+        if (!placedInFrame_ && !frame.isNull()) {
+            placedInFrame_ = true;
+            CentreOnScreen(this);
+            if (game_) {
+                StretchBoard(game_->NumRows());
+            }
+        }
+    });
     BuildMenus();
     FrmAbout = new TFrmAbout(this);
     FrmScores = new TFrmScores(scores_, this);

@@ -149,6 +149,8 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     BackgroundPicture background_;
     TDXTimer DXTimer1;
     bool startUpDone_ = false;
+    // Set once the window has been centred with its frame known.
+    bool placedInFrame_ = false;
     // While set, messages are gathered here instead of shown.
     MessageBatch* batch_ = nullptr;
     // The board cell (row * 10 + col) the left button went down on; a move
