@@ -13,7 +13,7 @@ deps:
 	@bash scripts/install-deps
 
 build: deps
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORVANE_TESTS=OFF $(CMAKE_FLAGS)
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
 	cmake --build build -j $(JOBS)
 
 run: build
@@ -28,7 +28,7 @@ test: deps
 		ctest --output-on-failure -j $(JOBS)
 
 bench: deps
-	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DZORVANE_TESTS=OFF -DZORVANE_BENCH=ON $(CMAKE_FLAGS)
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DZORVANE_BENCH=ON $(CMAKE_FLAGS)
 	cmake --build build-bench -j $(JOBS)
 	cd build-bench && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ./bin/zorvane-bench
 
@@ -49,7 +49,7 @@ FUZZ_FLAGS ?=
 fuzz:
 	@bash scripts/install-deps fuzz
 	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DZORVANE_GUI=OFF -DZORVANE_TESTS=OFF -DZORVANE_FUZZ=ON $(CMAKE_FLAGS)
+		-DZORVANE_GUI=OFF -DBUILD_TESTING=OFF -DZORVANE_FUZZ=ON $(CMAKE_FLAGS)
 	cmake --build build-fuzz -j $(JOBS) --target zorvane-fuzz-saved-game zorvane-fuzz-options \
 		zorvane-fuzz-scores zorvane-fuzz-replay-script
 	FUZZ_RUNS=$(FUZZ_RUNS) FUZZ_FLAGS="$(FUZZ_FLAGS)" bash fuzz/run-fuzzers build-fuzz
@@ -57,19 +57,19 @@ fuzz:
 # Redraws every picture and icon into resources/ (the files are committed;
 # the normal build only packs them).
 artwork: deps
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORVANE_TESTS=OFF $(CMAKE_FLAGS)
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
 	cmake --build build -j $(JOBS) --target zorvane-artgen
 	QT_QPA_PLATFORM=offscreen ./build/bin/zorvane-artgen resources
 
 # Synthesises the sound effects and writes the songs into resources/sounds
 # and resources/music (the files are committed; the build only copies them).
 sounds: deps
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZORVANE_TESTS=OFF $(CMAKE_FLAGS)
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
 	cmake --build build -j $(JOBS) --target zorvane-soundgen
 	./build/bin/zorvane-soundgen resources
 
 format:
-	find app audio components engine help options persistence presentation resources tools tests bench fuzz \
+	find app audio components dialogs engine help options persistence presentation resources tools tests bench fuzz \
 		\( -name '*.cpp' -o -name '*.h' \) -print0 2>/dev/null | xargs -0 -r clang-format -i
 
 clean:

@@ -10,6 +10,7 @@
 
 #include "app/BoardGuide.h"
 #include "app/MainUnit1.h"
+#include "components/WindowPlacement.h"
 #include "presentation/BoardPainter.h"
 
 namespace zorvane {
@@ -103,9 +104,12 @@ void TMainBoard::BuildLayout() {
     LevelLabel = MakeLabel(Panel4, "LevelLabel", "Level: 1", {53, 72}, Arial(21));
 
     Bonus = MakeLabel(Panel2, "Bonus", "Bonus: 0", {32, 229}, Arial(21));
+    // Under the client's Button background a label writes in ButtonText;
+    // the bonus asks for its own role so that the red is what it draws.
     QPalette red = Bonus->palette();
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
     Bonus->setPalette(red);
+    Bonus->setForegroundRole(QPalette::WindowText);
 
     BtnPause = new QPushButton("Pause", Panel2);
     BtnPause->setObjectName("BtnPause");
@@ -149,7 +153,7 @@ void TMainBoard::StretchBoard(int rows) {
     SizeForRows(rows);
     // Centre vertically on the screen for the taller window.
     if (const QScreen* screen = this->screen()) {
-        const int height = frameGeometry().height();
+        const int height = FrameGeometry(this).height();
         move(x(), screen->geometry().height() / 2 - height / 2);
     }
 }

@@ -5,7 +5,7 @@
 #include <QMenuBar>
 
 #include "app/MainUnit1.h"
-#include "persistence/Scores1.h"
+#include "dialogs/Scores1.h"
 
 namespace zorvane {
 

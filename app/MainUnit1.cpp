@@ -13,18 +13,19 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
+#include <utility>
 
 #include "app/BoardGuide.h"
 #include "app/MessageBatch.h"
 #include "app/PlayerHomes.h"
+#include "components/WindowPlacement.h"
+#include "dialogs/Name1.h"
+#include "dialogs/Scores1.h"
 #include "help/About1.h"
 #include "help/HelpWindow.h"
 #include "help/WebLinks.h"
 #include "options/Options1.h"
 #include "persistence/Elide.h"
-#include "persistence/Name1.h"
-#include "persistence/Scores1.h"
-#include "persistence/WindowPlacement.h"
 #include "presentation/BoardPainter.h"
 #include "presentation/ColorValues.h"
 
@@ -98,6 +99,17 @@ TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<M
     DXTimer1.Loaded();
 
     BuildLayout();
+    // The start-up centring counts the frame, which a window manager adds
+    // only after the window is shown: once it is there, centre again.
+    OnFrameChange(this, [this](const QMargins& frame) {
+        if (!placedInFrame_ && !frame.isNull()) {
+            placedInFrame_ = true;
+            CentreOnScreen(this);
+            if (game_) {
+                StretchBoard(game_->NumRows());
+            }
+        }
+    });
     BuildMenus();
     FrmAbout = new TFrmAbout(this);
     FrmScores = new TFrmScores(scores_, this);
@@ -347,15 +359,31 @@ void TMainBoard::Panel1Paint(QPainter& painter) {
     }
 }
 
+std::optional<int> TMainBoard::BoardCellAt(QPoint point) const {
+    int row = 0;
+    int col = 0;
+    if (!game_ || !CellAt(point, game_->NumRows(), row, col)) {
+        return std::nullopt;
+    }
+    return row * 10 + col;
+}
+
 bool TMainBoard::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Panel1 && event->type() == QEvent::MouseButtonRelease && game_) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            const std::optional<int> pressed = std::exchange(pressedCell_, std::nullopt);
+            // Released away from the cell it went down on: no move.
+            if (pressed && pressed == BoardCellAt(mouse->position().toPoint())) {
+                game_->Num1Click({true, *pressed});
+            }
+            return true;
+        }
+    }
     if (event->type() == QEvent::MouseButtonPress && game_) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (watched == Panel1 && mouse->button() == Qt::LeftButton) {
-            int row = 0;
-            int col = 0;
-            if (CellAt(mouse->position().toPoint(), game_->NumRows(), row, col)) {
-                game_->Num1Click({true, row * 10 + col});
-            }
+            pressedCell_ = BoardCellAt(mouse->position().toPoint());
             return true;
         }
         if (watched == Image1 && mouse->button() == Qt::LeftButton) {

@@ -126,6 +126,8 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     void BuildMenus();
     void InitialLoad();
     void Panel1Paint(QPainter& painter);
+    // The board cell under a point of the board panel, as row * 10 + col.
+    std::optional<int> BoardCellAt(QPoint point) const;
     void SizeForRows(int rows);
     void ReportFileError(const std::string& path, const FileResult& result);
     // A page or address the desktop could not open: a page in the help
@@ -154,8 +156,13 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     BackgroundPicture background_;
     TDXTimer DXTimer1;
     bool startUpDone_ = false;
+    // Set once the window has been centred with its frame known.
+    bool placedInFrame_ = false;
     // While set, messages are gathered here instead of shown.
     MessageBatch* batch_ = nullptr;
+    // The board cell (row * 10 + col) the left button went down on; a move
+    // is made when it comes up on the same cell, as a button's click.
+    std::optional<int> pressedCell_;
 
     TPaintPanel* Panel1 = nullptr;
     BoardGuide* guide_ = nullptr;

@@ -9,12 +9,12 @@ set(ZORVANE_FUZZ_SOURCE_scores ScoresTarget.cpp)
 set(ZORVANE_FUZZ_SOURCE_replay-script ReplayScriptTarget.cpp)
 
 if(NOT TARGET zorvane_fuzz_support)
-  add_library(zorvane_fuzz_support STATIC ${ZORVANE_FUZZ_DIR}/FuzzSupport.cpp)
+  zorvane_library(zorvane_fuzz_support ${ZORVANE_FUZZ_DIR}/FuzzSupport.cpp)
   target_link_libraries(zorvane_fuzz_support PUBLIC zorvane_replay)
 endif()
 
 # A program built from target `name`'s entry point and the extra sources.
 function(zorvane_fuzz_program program name)
-  add_executable(${program} ${ZORVANE_FUZZ_DIR}/${ZORVANE_FUZZ_SOURCE_${name}} ${ARGN})
+  zorvane_program(${program} ${ZORVANE_FUZZ_DIR}/${ZORVANE_FUZZ_SOURCE_${name}} ${ARGN})
   target_link_libraries(${program} PRIVATE zorvane_fuzz_support)
 endfunction()

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "components/WindowPlacement.h"
 #include "presentation/PictureTables.h"
 
 namespace zorvane {
@@ -80,6 +81,7 @@ TFrmAbout::TFrmAbout(QWidget* parent) : QDialog(parent) {
     column->addWidget(okButton_, 0, Qt::AlignHCenter);
 
     resize(kOuterSize);
+    OnFrameChange(this, [this](const QMargins&) { FitOuterSize(); });
 }
 
 QLabel* TFrmAbout::Credit(int line) const {
@@ -88,24 +90,12 @@ QLabel* TFrmAbout::Credit(int line) const {
 
 void TFrmAbout::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    fittedFrame_ = QSize(-1, -1);
     FitOuterSize();
 }
 
-void TFrmAbout::moveEvent(QMoveEvent* event) {
-    QDialog::moveEvent(event);
-    if (isVisible()) {
-        FitOuterSize();
-    }
-}
-
 void TFrmAbout::FitOuterSize() {
-    const QSize frame = frameGeometry().size() - geometry().size();
-    if (frame == fittedFrame_) {
-        return;
-    }
-    fittedFrame_ = frame;
-    resize(kOuterSize - frame);
+    const QMargins frame = FrameMargins(this);
+    resize(kOuterSize.shrunkBy(frame));
 }
 
 }  // namespace zorvane

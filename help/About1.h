@@ -27,12 +27,11 @@ class TFrmAbout : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
 
   private:
     // Sizes the window so that window and frame together are kOuterSize.
     // The frame is often known only after the window manager has framed the
-    // window, so this runs again whenever the frame's size changes.
+    // window, so this runs again whenever the frame changes.
     void FitOuterSize();
 
     QLabel* image1_ = nullptr;
@@ -40,7 +39,6 @@ class TFrmAbout : public QDialog {
     QLabel* version_ = nullptr;
     QLabel* credits_[4] = {};
     QPushButton* okButton_ = nullptr;
-    QSize fittedFrame_{-1, -1};
 };
 
 }  // namespace zorvane

@@ -11,8 +11,8 @@
 #include <fstream>
 
 #include "app/MainUnit1.h"
+#include "dialogs/Name1.h"
 #include "engine/CellText.h"
-#include "persistence/Name1.h"
 #include "resources/Resources.h"
 #include "support/FakeMedia.h"
 

@@ -83,6 +83,51 @@ TEST_F(MainWindow, ClicksReachTheCellUnderThePointer) {
     EXPECT_EQ(game().Score, 40);
 }
 
+TEST_F(MainWindow, AMoveIsMadeWhenTheButtonComesUpOnThePressedCell) {
+    TMainBoard& b = Start();
+    SetBoard({"2.........", "111......."});
+    QWidget* panel = b.BoardPanel();
+    const QPoint bottomLeft(20, 9 * 40 - 20);
+    const QPoint besideIt(60, 9 * 40 - 20);
+
+    // Down alone is no move; up on the same cell is.
+    QTest::mousePress(panel, Qt::LeftButton, {}, bottomLeft);
+    EXPECT_TRUE(game().Paused);
+    EXPECT_EQ(BottomRow(), "111.......");
+    QTest::mouseRelease(panel, Qt::LeftButton, {}, bottomLeft);
+    EXPECT_EQ(game().Score, 30);
+    EXPECT_FALSE(game().Paused);
+
+    // Down on a bomb, slid off and let go over a piece: nothing happens.
+    SetBoard({"2.........", "k111......"});
+    QTest::mousePress(panel, Qt::LeftButton, {}, bottomLeft);
+    QTest::mouseMove(panel, besideIt);
+    QTest::mouseRelease(panel, Qt::LeftButton, {}, besideIt);
+    EXPECT_EQ(BottomRow(), "k111......");
+    EXPECT_EQ(game().Score, 30);
+
+    // Slid back onto the bomb before letting go: it goes off.
+    QTest::mousePress(panel, Qt::LeftButton, {}, bottomLeft);
+    QTest::mouseMove(panel, besideIt);
+    QTest::mouseMove(panel, bottomLeft);
+    QTest::mouseRelease(panel, Qt::LeftButton, {}, bottomLeft);
+    EXPECT_NE(BottomRow(), "k111......");
+}
+
+TEST_F(MainWindow, TheBonusIsWrittenInRed) {
+    TMainBoard& b = Start();
+    const QImage shot = b.StatusLabel("Bonus")->grab().toImage();
+    int red = 0;
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            const QColor c = shot.pixelColor(x, y);
+            red += c.red() > 200 && c.green() < 60 && c.blue() < 60 ? 1 : 0;
+        }
+    }
+    // A good part of "Bonus: 0" in 21-pixel bold text.
+    EXPECT_GT(red, 50);
+}
+
 TEST_F(MainWindow, TheBoardShowsItsCellsOverTheBoardColour) {
     TMainBoard& b = Start();
     SetBoard({"3........."});

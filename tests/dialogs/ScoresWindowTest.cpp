@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "persistence/Scores1.h"
+#include "dialogs/Scores1.h"
 #include "tests/persistence/TempFolder.h"
 
 namespace zorvane {

@@ -1,7 +1,7 @@
-#include "persistence/Scores1.h"
+#include "dialogs/Scores1.h"
 
+#include "components/WindowPlacement.h"
 #include "persistence/Elide.h"
-#include "persistence/WindowPlacement.h"
 
 #include <QDate>
 #include <QHeaderView>

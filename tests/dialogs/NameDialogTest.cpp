@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <functional>
 
-#include "persistence/Name1.h"
+#include "dialogs/Name1.h"
 
 namespace zorvane {
 namespace {

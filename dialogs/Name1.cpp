@@ -1,6 +1,6 @@
-#include "persistence/Name1.h"
+#include "dialogs/Name1.h"
 
-#include "persistence/WindowPlacement.h"
+#include "components/WindowPlacement.h"
 
 #include <QLabel>
 #include <QLineEdit>
