@@ -158,13 +158,13 @@ std::vector<std::string> OptionsLines(const Settings& settings) {
         lines.push_back("Color" + IntToText(slot) + "=" + IntToText(settings.Color(slot)));
     }
     for (const EffectSlot slot : kEffectSlots) {
-        lines.push_back(KeysOf(slot).file + ("=" + settings.EffectFile(slot)));
+        lines.push_back(std::string(KeysOf(slot).file) + "=" + settings.EffectFile(slot));
     }
     // CycleMusic goes first: the reader obeys the path line only when it agrees.
     lines.push_back("CycleMusic=" + BoolToText(settings.CycleMusic));
     lines.push_back((settings.CycleMusic ? "MusicFolder=" : "MusicFile=") + settings.MusicPath);
     for (const EffectSlot slot : kEffectSlots) {
-        lines.push_back(KeysOf(slot).on + ("=" + BoolToText(settings.EffectOn(slot))));
+        lines.push_back(std::string(KeysOf(slot).on) + "=" + BoolToText(settings.EffectOn(slot)));
     }
     lines.push_back("PlayMusic=" + BoolToText(settings.PlayMusic));
     lines.push_back("PauseMusic=" + BoolToText(settings.PauseMusic));
