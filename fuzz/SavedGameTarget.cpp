@@ -24,10 +24,7 @@ bool SameSavedGame(const SavedGame& a, const SavedGame& b, int rows) {
     }
     for (int col = 0; col < kSavedColumns; ++col) {
         for (int row = 0; row < rows; ++row) {
-            const SavedCell& x = a.Cells[col][row];
-            const SavedCell& y = b.Cells[col][row];
-            if (x.Pic != y.Pic || x.IsBomb != y.IsBomb || x.IsSpecial != y.IsSpecial ||
-                x.SpecialNum != y.SpecialNum) {
+            if (a.Cells[col][row] != b.Cells[col][row]) {
                 return false;
             }
         }

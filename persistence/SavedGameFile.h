@@ -18,6 +18,8 @@ struct SavedCell {
     bool IsBomb = false;
     bool IsSpecial = false;
     std::int32_t SpecialNum = 0;
+
+    friend bool operator==(const SavedCell&, const SavedCell&) = default;
 };
 
 struct SavedGame {

@@ -13,23 +13,6 @@ QPointF Polar(QPointF centre, qreal radius, qreal degrees) {
     return {centre.x() + radius * qCos(a), centre.y() + radius * qSin(a)};
 }
 
-// A closed polygon of corners at the given radii, the first pointing up.
-QPainterPath Polygon(QPointF centre, int corners, qreal outer, qreal inner) {
-    QPainterPath path;
-    const int steps = inner > 0 ? 2 * corners : corners;
-    for (int i = 0; i < steps; ++i) {
-        const qreal r = (inner > 0 && i % 2 == 1) ? inner : outer;
-        const QPointF corner = Polar(centre, r, -90.0 + 360.0 / steps * i);
-        if (i == 0) {
-            path.moveTo(corner);
-        } else {
-            path.lineTo(corner);
-        }
-    }
-    path.closeSubpath();
-    return path;
-}
-
 // Two bars a third of the symbol's width thick, crossed at the centre.
 QPainterPath Plus(QPointF centre, qreal r, qreal degrees) {
     const qreal t = r * 0.36;
@@ -45,6 +28,22 @@ QPainterPath Plus(QPointF centre, qreal r, qreal degrees) {
 
 }  // namespace
 
+QPainterPath StarPath(QPointF centre, int points, qreal outer, qreal inner, qreal turnDegrees) {
+    QPainterPath path;
+    const int steps = inner > 0 ? 2 * points : points;
+    for (int i = 0; i < steps; ++i) {
+        const qreal r = (inner > 0 && i % 2 == 1) ? inner : outer;
+        const QPointF corner = Polar(centre, r, -90.0 + 360.0 / steps * i + turnDegrees);
+        if (i == 0) {
+            path.moveTo(corner);
+        } else {
+            path.lineTo(corner);
+        }
+    }
+    path.closeSubpath();
+    return path;
+}
+
 QPainterPath SymbolPath(int slot, QPointF c, qreal r) {
     QPainterPath path;
     switch (slot) {
@@ -54,7 +53,7 @@ QPainterPath SymbolPath(int slot, QPointF c, qreal r) {
             path.setFillRule(Qt::OddEvenFill);
             break;
         case 2:  // a triangle, moved down so its box is centred
-            path = Polygon(c + QPointF(0, r * 0.28), 3, r * 1.2, 0);
+            path = StarPath(c + QPointF(0, r * 0.28), 3, r * 1.2, 0);
             break;
         case 3:
             path.addRect(QRectF(c.x() - r * 0.8, c.y() - r * 0.8, r * 1.6, r * 1.6));
@@ -66,7 +65,7 @@ QPainterPath SymbolPath(int slot, QPointF c, qreal r) {
             path = Plus(c, r * 1.05, 45.0);
             break;
         case 6:  // a five-pointed star, moved down as a star's box sits high
-            path = Polygon(c + QPointF(0, r * 0.1), 5, r * 1.15, r * 0.5);
+            path = StarPath(c + QPointF(0, r * 0.1), 5, r * 1.15, r * 0.5);
             break;
         default:
             break;

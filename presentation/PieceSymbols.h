@@ -8,6 +8,12 @@
 
 namespace zorvane {
 
+// A star of `points` points around `centre`, its corners alternating between
+// the outer and the inner radius (a regular polygon when `inner` is 0), the
+// first corner pointing up, turned clockwise by `turnDegrees`. The game's
+// pictures and the symbols drawn over them share it.
+QPainterPath StarPath(QPointF centre, int points, qreal outer, qreal inner, qreal turnDegrees = 0);
+
 // The symbol of colour slot 1..6 (any other slot has none) fitting a circle
 // of `radius` around `centre`.
 QPainterPath SymbolPath(int slot, QPointF centre, qreal radius);

@@ -134,6 +134,18 @@ class AppTest : public ::testing::Test {
             }
         }
     }
+    // A piece in the top row and a full strip: the tick pushes, and the game
+    // is over.
+    void EndTheGameWithAPush() {
+        std::vector<std::string> rows(game().NumRows(), "..........");
+        rows[0] = "4.........";
+        SetBoard(rows);
+        for (int i = 0; i < kColumns; ++i) {
+            game().Aux[i] = MakePiece(2);
+        }
+        game().AuxCount = kColumns;
+        game().DXTimer1Timer(1);
+    }
     std::string BottomRow() {
         std::string text;
         for (int col = 0; col < kColumns; ++col) {

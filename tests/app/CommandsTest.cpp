@@ -166,14 +166,7 @@ TEST_F(Commands, TheEndOfAGameAsksTheNameShowsTheTableAndOffersAnotherGame) {
     dialogs->typedName = "Ann";
     dialogs->answers = {true};
     game().SetScore(4600);
-    std::vector<std::string> rows(9, "..........");
-    rows[0] = "4.........";
-    SetBoard(rows);
-    for (int i = 0; i < kColumns; ++i) {
-        game().Aux[i] = MakePiece(2);
-    }
-    game().AuxCount = kColumns;
-    game().DXTimer1Timer(1);
+    EndTheGameWithAPush();
     EXPECT_EQ(dialogs->log, (QStringList{"message: Confirm: The game is over!",
                                          "window: Enter Name", "window: High Scores",
                                          "question: Confirm: Would you like to play again?"}));
@@ -190,14 +183,7 @@ TEST_F(Commands, TheEndOfAGameAsksTheNameShowsTheTableAndOffersAnotherGame) {
 TEST_F(Commands, ALowScoreGoesStraightToTheQuestionAndNoClosesTheWindow) {
     TMainBoard& b = Start();
     dialogs->answers = {false};
-    std::vector<std::string> rows(9, "..........");
-    rows[0] = "4.........";
-    SetBoard(rows);
-    game().AuxCount = kColumns;
-    for (int i = 0; i < kColumns; ++i) {
-        game().Aux[i] = MakePiece(2);
-    }
-    game().DXTimer1Timer(1);
+    EndTheGameWithAPush();
     EXPECT_EQ(dialogs->log, (QStringList{"message: Confirm: The game is over!",
                                          "question: Confirm: Would you like to play again?"}));
     EXPECT_FALSE(b.isVisible());

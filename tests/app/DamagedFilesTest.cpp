@@ -44,14 +44,7 @@ TEST_F(DamagedFiles, FifosNeverHoldUpTheGame) {
     dialogs->log.clear();
     dialogs->typedName = "Ann";
     dialogs->answers = {true};
-    std::vector<std::string> rows(9, "..........");
-    rows[0] = "4.........";
-    SetBoard(rows);
-    for (int i = 0; i < kColumns; ++i) {
-        game().Aux[i] = MakePiece(2);
-    }
-    game().AuxCount = kColumns;
-    game().DXTimer1Timer(1);
+    EndTheGameWithAPush();
     EXPECT_EQ(dialogs->log, (QStringList{"message: Confirm: The game is over!",
                                          "window: Enter Name", "window: High Scores",
                                          "question: Confirm: Would you like to play again?"}));

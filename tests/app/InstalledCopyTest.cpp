@@ -82,14 +82,7 @@ TEST_F(InstalledCopy, WritesIntoThePlayersHomeAndReadsItBackAfterARestart) {
     dialogs->typedName = "Ann";
     dialogs->answers = {true};
     game().SetScore(4600);
-    std::vector<std::string> rows(9, "..........");
-    rows[0] = "4.........";
-    SetBoard(rows);
-    for (int i = 0; i < kColumns; ++i) {
-        game().Aux[i] = MakePiece(2);
-    }
-    game().AuxCount = kColumns;
-    game().DXTimer1Timer(1);
+    EndTheGameWithAPush();
     ASSERT_EQ(b.Scores().Row(1).Name, "Ann");
 
     const QString data = QString::fromStdString((home / "data" / "zorvane").string() + "/");

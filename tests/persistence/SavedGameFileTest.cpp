@@ -49,20 +49,6 @@ SavedGame SampleGame(int rows) {
     return game;
 }
 
-bool SameCells(const SavedGame& a, const SavedGame& b) {
-    for (int col = 0; col < kSavedColumns; ++col) {
-        for (int row = 0; row < kSavedRows; ++row) {
-            const SavedCell& x = a.Cells[col][row];
-            const SavedCell& y = b.Cells[col][row];
-            if (x.Pic != y.Pic || x.IsBomb != y.IsBomb || x.IsSpecial != y.IsSpecial ||
-                x.SpecialNum != y.SpecialNum) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
-
 TEST(SavedGameFileTest, LayoutLineForLine) {
     const Lines lines = SavedGameLines(SampleGame(9));
     ASSERT_EQ(lines.size(), 456u);
@@ -101,7 +87,7 @@ TEST(SavedGameFileTest, RoundTripThroughAFile) {
         EXPECT_EQ(Lines(sink.calls.begin(), sink.calls.begin() + 4),
                   (Lines{"score 123456", "level 7", "rows 9", "cleared 2"}));
         EXPECT_EQ(sink.calls.size(), 4u + 10u * static_cast<unsigned>(rows));
-        EXPECT_TRUE(SameCells(sink.game, saved));
+        EXPECT_TRUE(sink.game.Cells == saved.Cells);
     }
 }
 

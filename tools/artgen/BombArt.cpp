@@ -1,6 +1,8 @@
 #include "tools/artgen/BombArt.h"
 #include "tools/artgen/PieceArt.h"
 
+#include "presentation/PieceSymbols.h"
+
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QtMath>
@@ -38,22 +40,8 @@ void DrawFuseAndSpark(QPainter& p) {
 
     // The spark: a small burst, yellow tips, an orange heart, white-hot core.
     const QPointF c(33.4, 6.6);
-    const auto burst = [c](qreal outer, qreal inner) {
-        QPainterPath path;
-        constexpr int kRays = 8;
-        for (int i = 0; i < 2 * kRays; ++i) {
-            const qreal r = (i % 2 == 0) ? outer : inner;
-            const qreal a = qDegreesToRadians(-90.0 + 180.0 / kRays * i + 10.0);
-            const QPointF pt(c.x() + r * qCos(a), c.y() + r * qSin(a));
-            if (i == 0) {
-                path.moveTo(pt);
-            } else {
-                path.lineTo(pt);
-            }
-        }
-        path.closeSubpath();
-        return path;
-    };
+    // Eight rays, turned a little off the upright.
+    const auto burst = [c](qreal outer, qreal inner) { return StarPath(c, 8, outer, inner, 10.0); };
     // Outlined like the rest, and yellow right up to its tips, so the spark
     // shows on a light board and on a dark one.
     const QPainterPath spark = burst(5.0, 2.6);

@@ -1,5 +1,7 @@
 #include "tools/artgen/PieceArt.h"
 
+#include "presentation/PieceSymbols.h"
+
 #include <QLinearGradient>
 #include <QtMath>
 
@@ -42,22 +44,6 @@ QPainterPath FivePointStar(QPointF c, qreal radius) {
 }
 
 }  // namespace
-
-QPainterPath StarPath(QPointF c, int points, qreal outer, qreal inner) {
-    QPainterPath path;
-    for (int i = 0; i < 2 * points; ++i) {
-        const qreal r = (i % 2 == 0) ? outer : inner;
-        const qreal a = qDegreesToRadians(-90.0 + 180.0 / points * i);
-        const QPointF pt(c.x() + r * qCos(a), c.y() + r * qSin(a));
-        if (i == 0) {
-            path.moveTo(pt);
-        } else {
-            path.lineTo(pt);
-        }
-    }
-    path.closeSubpath();
-    return path;
-}
 
 QPainterPath ShapePath(char shape, QPointF centre, qreal radius) {
     QPainterPath path;

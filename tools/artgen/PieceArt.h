@@ -17,10 +17,6 @@ inline constexpr char kShapeLetters[] = {'A', 'B', 'C', 'D'};
 // The outline of a shape whose outer size is 2 * radius, centred on centre.
 QPainterPath ShapePath(char shape, QPointF centre, qreal radius);
 
-// A star of `points` points around `centre`, the first pointing up, its
-// corners alternating between the outer and the inner radius.
-QPainterPath StarPath(QPointF centre, int points, qreal outer, qreal inner);
-
 // The edge of every piece and bomb: a dark line outside `outline` and a
 // light band about a pixel wide just inside it. On a dark board the band
 // marks the edge, on a light one the line does, so every picture stands out
