@@ -56,6 +56,7 @@ void TMainBoard::ApplyOptions(const Settings& chosen, bool save) {
         settings_.Color(slot) = chosen.Color(slot);
     }
     settings_.Symbols = chosen.Symbols;
+    settings_.Animations = chosen.Animations;
     RefreshBoard();
 
     // Only a sound whose name changed is reopened; the comparison is exact.
