@@ -198,7 +198,9 @@ void PaintFrame(QPainter& painter, const BoardAnimation& animation, qreal t,
                              (numRows - 1 - piece.at.y()) * kCellPixels + half);
         painter.setOpacity(piece.opacity);
         if (piece.scale == 1.0) {
-            painter.drawPixmap(centre - QPointF(half, half), pictures.PictureFor(piece.cell));
+            // Whole pixels: the plain copy, with no resampling.
+            painter.drawPixmap((centre - QPointF(half, half)).toPoint(),
+                               pictures.PictureFor(piece.cell));
         } else {
             const qreal side = kCellPixels * piece.scale;
             painter.drawPixmap(QRectF(centre - QPointF(side, side) / 2.0, QSizeF(side, side)),
