@@ -140,7 +140,12 @@ bool BoardGuide::KeyPressed(const QKeyEvent& key) {
         cursor_.col = std::clamp(cursor_.col + dCol, 0, kColumns - 1);
     } else if (Game* game = game_()) {
         // The same way into the engine as a left click on the cell.
-        game->Num1Click({true, cursor_.row * 10 + cursor_.col});
+        const int tag = cursor_.row * 10 + cursor_.col;
+        if (PlayCell) {
+            PlayCell(tag);
+        } else {
+            game->Num1Click({true, tag});
+        }
         return true;  // the move refreshed everything
     }
     Update(false);

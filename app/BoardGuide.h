@@ -37,6 +37,10 @@ class BoardGuide : public QObject {
     // A short flash on the cell of a bad move.
     void FlashBadMove(int row, int col);
 
+    // How Space or Enter plays a cell (row * 10 + col): the window's way for
+    // a click. Unset, the cell goes straight to the engine.
+    std::function<void(int tag)> PlayCell;
+
     // Where the cursor is, once a key has shown it.
     std::optional<CellPos> Cursor() const;
 

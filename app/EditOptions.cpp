@@ -4,6 +4,7 @@
 #include <QDialog>
 
 #include "app/MainUnit1.h"
+#include "app/MoveMotion.h"
 #include "options/Options1.h"
 #include "persistence/TextHelpers.h"
 
@@ -56,6 +57,10 @@ void TMainBoard::ApplyOptions(const Settings& chosen, bool save) {
         settings_.Color(slot) = chosen.Color(slot);
     }
     settings_.Symbols = chosen.Symbols;
+    settings_.Animations = chosen.Animations;
+    if (!settings_.Animations) {
+        motion_->Finish();
+    }
     RefreshBoard();
 
     // Only a sound whose name changed is reopened; the comparison is exact.

@@ -10,6 +10,7 @@
 
 #include "app/BoardGuide.h"
 #include "app/MainUnit1.h"
+#include "app/MoveMotion.h"
 #include "components/WindowPlacement.h"
 #include "presentation/BoardPainter.h"
 
@@ -57,6 +58,10 @@ void TMainBoard::BuildLayout() {
     Panel1->setContextMenuPolicy(Qt::CustomContextMenu);
     guide_ = new BoardGuide(
         Panel1, [this] { return CurrentGame(); }, this);
+    motion_ = new MoveMotion(Panel1, this);
+    guide_->PlayCell = [this](int tag) {
+        Animated(false, [this, tag] { game_->Num1Click({true, tag}); });
+    };
     Panel1->setFocus();
 
     Panel3 = new TPaintPanel(client);

@@ -17,6 +17,7 @@
 
 #include "app/BoardGuide.h"
 #include "app/MessageBatch.h"
+#include "app/MoveMotion.h"
 #include "app/PlayerHomes.h"
 #include "components/WindowPlacement.h"
 #include "dialogs/Name1.h"
@@ -27,7 +28,6 @@
 #include "options/Options1.h"
 #include "persistence/Elide.h"
 #include "presentation/BoardPainter.h"
-#include "presentation/ColorValues.h"
 
 namespace zorvane {
 
@@ -91,7 +91,7 @@ TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<M
     DXTimer1.SetInterval(600);
     DXTimer1.OnTimer = [this](int lagCount) {
         if (game_) {
-            game_->DXTimer1Timer(lagCount);
+            Animated(true, [this, lagCount] { game_->DXTimer1Timer(lagCount); });
         }
     };
     DXTimer1.OnActivate = [this] { sounds_->DXTimer1Activate(); };
@@ -285,21 +285,25 @@ void TMainBoard::ShowMessage(const std::string& caption, const std::string& text
         batch_->Add(caption, text);
         return;
     }
+    ++dialogsShown_;
     StateChanged();
     dialogs_->Message(this, QString::fromStdString(caption), ForDisplay(text));
 }
 
 bool TMainBoard::AskYesNo(const std::string& caption, const std::string& text) {
+    ++dialogsShown_;
     StateChanged();
     return dialogs_->Question(this, QString::fromStdString(caption), ForDisplay(text));
 }
 
 std::string TMainBoard::AskHighScoreName() {
+    ++dialogsShown_;
     dialogs_->RunModal(*FrmName);
     return FrmName->Name().toStdString();
 }
 
 void TMainBoard::ShowHighScores() {
+    ++dialogsShown_;
     dialogs_->RunModal(*FrmScores);
 }
 
@@ -350,15 +354,6 @@ void TMainBoard::TransparentRead(bool transparent) {
 
 // Painting and clicks.
 
-void TMainBoard::Panel1Paint(QPainter& painter) {
-    PaintBackground(painter, Panel1->size(), ToQColor(settings_.BoardColor), background_,
-                    settings_.UseGraphicsBack, settings_.GraphicsType);
-    if (game_) {
-        PaintCells(painter, game_->Board, game_->NumRows(), pictures_);
-        guide_->Paint(painter);
-    }
-}
-
 std::optional<int> TMainBoard::BoardCellAt(QPoint point) const {
     int row = 0;
     int col = 0;
@@ -375,7 +370,7 @@ bool TMainBoard::eventFilter(QObject* watched, QEvent* event) {
             const std::optional<int> pressed = std::exchange(pressedCell_, std::nullopt);
             // Released away from the cell it went down on: no move.
             if (pressed && pressed == BoardCellAt(mouse->position().toPoint())) {
-                game_->Num1Click({true, *pressed});
+                Animated(false, [this, tag = *pressed] { game_->Num1Click({true, tag}); });
             }
             return true;
         }
@@ -383,6 +378,8 @@ bool TMainBoard::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress && game_) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (watched == Panel1 && mouse->button() == Qt::LeftButton) {
+            // The board shows its final state before the player acts on it.
+            motion_->Finish();
             pressedCell_ = BoardCellAt(mouse->position().toPoint());
             return true;
         }

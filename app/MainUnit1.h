@@ -32,6 +32,7 @@ namespace zorvane {
 class BoardGuide;
 class HelpWindow;
 class MessageBatch;
+class MoveMotion;
 class TFrmAbout;
 class TFrmName;
 class TFrmOptions;
@@ -83,6 +84,7 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     TPaintPanel* StripPanel() const { return Panel3; }
     TPaintPanel* ScorePanel() const { return Panel5; }
     BoardGuide& Guide() const { return *guide_; }
+    MoveMotion& Motion() const { return *motion_; }
     QMenu* ContextMenu() const { return PopupMenu1; }
     QAction* StartRowsItem(int rows) const { return startRowsItems_.at(rows - 1); }
     QPushButton* PauseButton() const { return BtnPause; }
@@ -126,6 +128,10 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     void BuildMenus();
     void InitialLoad();
     void Panel1Paint(QPainter& painter);
+    // Runs a move (or, with `push`, a clock tick) and shows the change from
+    // the board before it to the board after it in motion when the
+    // Animations option is on. A motion still running ends first.
+    void Animated(bool push, const std::function<void()>& step);
     // The board cell under a point of the board panel, as row * 10 + col.
     std::optional<int> BoardCellAt(QPoint point) const;
     void SizeForRows(int rows);
@@ -166,6 +172,10 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
 
     TPaintPanel* Panel1 = nullptr;
     BoardGuide* guide_ = nullptr;
+    MoveMotion* motion_ = nullptr;
+    // Counts the messages and windows shown to the player: a move that
+    // stopped for one has already been seen in its final state.
+    int dialogsShown_ = 0;
     TPaintPanel* Panel3 = nullptr;
     QWidget* Panel2 = nullptr;
     QLabel* Image1 = nullptr;

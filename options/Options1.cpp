@@ -84,6 +84,7 @@ Settings TFrmOptions::Result() const {
     result.PauseMusic = CBPauseMusic->isChecked();
     result.Buffered = CBBuffered->isChecked();
     result.Symbols = CBSymbols->isChecked();
+    result.Animations = CBAnimations->isChecked();
     return result;
 }
 
@@ -155,6 +156,7 @@ void TFrmOptions::FormShow() {
     CBRandom->setChecked(working_.RandomMode);
     CBPauseMusic->setChecked(working_.PauseMusic);
     CBBuffered->setChecked(working_.Buffered);
+    CBAnimations->setChecked(working_.Animations);
     optionsReady_ = true;
 }
 

@@ -86,6 +86,7 @@ class TFrmOptions : public QDialog {
     QCheckBox* CBRandom = nullptr;
     QLabel* LBLHelpRandom = nullptr;
     QCheckBox* CBBuffered = nullptr;
+    QCheckBox* CBAnimations = nullptr;            // "Animations"
     std::array<QRadioButton*, 4> ShapeButtons{};  // RBCircle, RBSquare, RBDiamond, RBStar
     std::array<QComboBox*, 6> CBColors{};         // CBColor1 .. CBColor6
     std::array<QLabel*, 6> ColorPreviews{};

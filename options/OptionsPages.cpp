@@ -85,6 +85,9 @@ QWidget* TFrmOptions::BuildGamePage() {
     CBBuffered->setChecked(true);
     Text(page, "This option makes the game\nrun a little slower, but there\nis no flicker.", 28,
          262);
+    CBAnimations = Box(page, "Animations", 220, 16);
+    CBAnimations->setChecked(true);
+    Text(page, "Pieces fade, fall and slide\nand rows rise, briefly.", 240, 38);
     return page;
 }
 

@@ -46,6 +46,7 @@ constexpr SwitchKey kSwitchKeys[] = {
     {"CYCLEMUSIC", &Settings::CycleMusic}, {"PLAYMUSIC", &Settings::PlayMusic},
     {"PAUSEMUSIC", &Settings::PauseMusic}, {"USEGRAPHICSBACK", &Settings::UseGraphicsBack},
     {"RANDOMMODE", &Settings::RandomMode}, {"SYMBOLS", &Settings::Symbols},
+    {"ANIMATIONS", &Settings::Animations},
 };
 
 void ApplyOptionsLine(const std::string& line, Settings& settings, OptionsHooks& hooks) {
@@ -178,6 +179,7 @@ std::vector<std::string> OptionsLines(const Settings& settings) {
     lines.push_back("RandomMode=" + BoolToText(settings.RandomMode));
     // Later additions go last, so files written before them still read alike.
     lines.push_back("Symbols=" + BoolToText(settings.Symbols));
+    lines.push_back("Animations=" + BoolToText(settings.Animations));
     return lines;
 }
 

@@ -44,7 +44,8 @@ struct Settings {
     std::int32_t GraphicsType = -1;
     bool Transparent = false;
     bool RandomMode = false;
-    bool Symbols = false;  // each colour slot's symbol drawn on its pieces and bombs
+    bool Symbols = false;    // each colour slot's symbol drawn on its pieces and bombs
+    bool Animations = true;  // moves and pushes shown in motion, briefly
 
     // Color1..Color6 by slot 1..6; any other slot is a programming error.
     std::int32_t& Color(int slot);

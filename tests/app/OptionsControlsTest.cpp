@@ -157,7 +157,7 @@ TEST_F(OptionsControls, ShowSymbolsMarksThePreviewsAtOnceAndTheBoardAfterOk) {
     EXPECT_GT(BottomLeftCellPixels(b, symbolBody), 30);
 
     Edit(TFrmOptions::kSaveResult, [](TFrmOptions& d) { EXPECT_TRUE(d.CBSymbols->isChecked()); });
-    EXPECT_TRUE(OptionsFile().ends_with("\r\nSymbols=TRUE\r\n"));
+    EXPECT_TRUE(OptionsFile().ends_with("\r\nSymbols=TRUE\r\nAnimations=TRUE\r\n"));
 }
 
 }  // namespace

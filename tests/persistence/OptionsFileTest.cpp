@@ -63,6 +63,7 @@ const Lines kDefaultLines = {
     "Transparent=FALSE",
     "RandomMode=FALSE",
     "Symbols=FALSE",
+    "Animations=TRUE",
 };
 
 TEST(OptionsFileTest, DefaultsWriteTheFixedLayout) {
@@ -79,7 +80,7 @@ TEST(OptionsFileTest, DefaultsWriteTheFixedLayout) {
     changed.NumRows = 9;
     changed.NumRowsSetting = 16;
     const Lines lines = OptionsLines(changed);
-    ASSERT_EQ(lines.size(), 30u);
+    ASSERT_EQ(lines.size(), 31u);
     EXPECT_EQ(lines[1], "NumRows=16");
     EXPECT_EQ(lines[3], "BoardColor=$004080FF");
     EXPECT_EQ(lines[16], "MusicFile=/songs/a.mid");
@@ -112,6 +113,7 @@ TEST(OptionsFileTest, SaveAndLoadRestoresEverySetting) {
     saved.Transparent = true;
     saved.RandomMode = true;
     saved.Symbols = true;
+    saved.Animations = false;
     ASSERT_TRUE(SaveOptions(path, saved).ok);
     EXPECT_TRUE(
         test::ReadBytes(path).starts_with("; Options for Zorvane v. 1.0 b\r\nNumRows=12\r\n"));

@@ -261,7 +261,8 @@ class ScriptRunner {
              << "GraphicsType: " << s.GraphicsType << '\n'
              << "Transparent: " << b(s.Transparent) << '\n'
              << "RandomMode: " << b(s.RandomMode) << '\n'
-             << "Symbols: " << b(s.Symbols) << '\n';
+             << "Symbols: " << b(s.Symbols) << '\n'
+             << "Animations: " << b(s.Animations) << '\n';
     }
 
     void PrintState() {

@@ -1,0 +1,59 @@
+#pragma once
+// The motion between two boards: which pieces vanish, fall, slide or rise,
+// planned from the board before a move or push and the board after it, and
+// one frame of that motion painted at a point of its run.
+
+#include <QPainter>
+#include <QPointF>
+#include <optional>
+#include <vector>
+
+#include "engine/Cell.h"
+#include "presentation/PictureTables.h"
+
+namespace zorvane {
+
+// How long a move or push is shown in motion.
+constexpr int kAnimationMs = 150;
+
+// One piece's way: positions in cells, x the column and y the row (row 0 at
+// the bottom; -1 and numRows lie just outside the board).
+struct PieceMotion {
+    enum class Kind { Move, Vanish };
+    TCell cell;
+    QPointF from;
+    QPointF to;
+    Kind kind = Kind::Move;
+};
+
+struct BoardAnimation {
+    std::vector<PieceMotion> pieces;
+    CellGrid after{};  // the board the motion ends on
+    int numRows = 0;
+};
+
+// Pieces removed, the rest fallen within their columns and the emptied
+// columns closed to the left. Nothing when the boards are alike or the
+// second cannot come from the first that way.
+std::optional<BoardAnimation> PlanMove(const CellGrid& before, const CellGrid& after, int numRows);
+// Every piece one row up and a new bottom row rising in. Nothing when the
+// second board is not the first pushed up.
+std::optional<BoardAnimation> PlanPush(const CellGrid& before, const CellGrid& after, int numRows);
+
+// True when both boards show the same pieces in their lowest numRows rows.
+bool SameBoard(const CellGrid& a, const CellGrid& b, int numRows);
+
+// Where a piece is drawn at a point t of the run (0 start, 1 end).
+struct PieceFrame {
+    TCell cell;
+    QPointF at;  // in cells, as PieceMotion
+    qreal opacity = 1.0;
+    qreal scale = 1.0;
+};
+std::vector<PieceFrame> FrameAt(const BoardAnimation& animation, qreal t);
+
+// The board's cells at t: blank cells, then each piece where FrameAt puts it.
+void PaintFrame(QPainter& painter, const BoardAnimation& animation, qreal t,
+                const PictureTables& pictures);
+
+}  // namespace zorvane

@@ -1,0 +1,131 @@
+// The motion planned between the board before a move or push and the board
+// after it: it starts on the first, ends on the second, and really moves
+// between them.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "engine/CellText.h"
+#include "presentation/BoardAnimation.h"
+
+namespace zorvane {
+namespace {
+
+constexpr int kRows = 12;
+
+// Rows of 10 cell characters, top row first, standing on the bottom row.
+CellGrid Grid(const std::vector<std::string>& rows) {
+    CellGrid grid{};
+    const int n = static_cast<int>(rows.size());
+    for (int i = 0; i < n; ++i) {
+        for (int col = 0; col < kColumns; ++col) {
+            grid[col][n - 1 - i] = *CellFromChar(rows[i][col]);
+        }
+    }
+    return grid;
+}
+
+// What a frame shows on the board: each visible piece as "c@col,row",
+// sorted; pieces between cells or outside the board count as not there.
+std::vector<std::string> Shown(const std::vector<PieceFrame>& frame) {
+    std::vector<std::string> shown;
+    for (const PieceFrame& piece : frame) {
+        const bool onBoard = piece.at.y() >= 0 && piece.at.y() < kRows;
+        if (piece.opacity > 0.0 && onBoard) {
+            shown.push_back(std::string(1, CharFromCell(piece.cell)) + "@" +
+                            std::to_string(piece.at.x()) + "," + std::to_string(piece.at.y()));
+        }
+    }
+    std::sort(shown.begin(), shown.end());
+    return shown;
+}
+std::vector<std::string> Shown(const CellGrid& grid) {
+    std::vector<std::string> shown;
+    for (int col = 0; col < kColumns; ++col) {
+        for (int row = 0; row < kRows; ++row) {
+            if (IsOccupied(grid[col][row])) {
+                shown.push_back(std::string(1, CharFromCell(grid[col][row])) + "@" +
+                                std::to_string(qreal(col)) + "," + std::to_string(qreal(row)));
+            }
+        }
+    }
+    std::sort(shown.begin(), shown.end());
+    return shown;
+}
+
+const PieceFrame& Piece(const std::vector<PieceFrame>& frame, char c) {
+    const auto found = std::find_if(frame.begin(), frame.end(),
+                                    [c](const PieceFrame& p) { return CharFromCell(p.cell) == c; });
+    EXPECT_NE(found, frame.end()) << c;
+    return *found;
+}
+
+TEST(BoardAnimation, AGroupBurstsWhileTheRestFallsAndSlidesIntoTheEmptiedColumn) {
+    // The five 2s go; the 5 falls a row, the 3 of column 2 falls a row, and
+    // the columns right of the emptied column 1 slide left, k and 4 with them.
+    const CellGrid before = Grid({"5.........",  //
+                                  "22.4......",  //
+                                  "123k3.....",  //
+                                  "1223......"});
+    const CellGrid after = Grid({"5.4.......",  //
+                                 "1.k.......",  //
+                                 "1333......"});
+    const std::optional<BoardAnimation> plan = PlanMove(before, after, kRows);
+    ASSERT_TRUE(plan);
+
+    EXPECT_EQ(Shown(FrameAt(*plan, 0.0)), Shown(before));
+    for (const PieceFrame& piece : FrameAt(*plan, 0.0)) {
+        EXPECT_EQ(piece.opacity, 1.0);
+        EXPECT_EQ(piece.scale, 1.0);
+    }
+    EXPECT_EQ(Shown(FrameAt(*plan, 1.0)), Shown(after));
+
+    // Midway the removed pieces are fading and swelling, the 5 is between
+    // the rows it falls through and the k between the columns it slides.
+    const std::vector<PieceFrame> mid = FrameAt(*plan, 0.7);
+    int fading = 0;
+    for (const PieceFrame& piece : FrameAt(*plan, 0.25)) {
+        if (piece.opacity < 1.0) {
+            ++fading;
+            EXPECT_GT(piece.opacity, 0.0);
+            EXPECT_GT(piece.scale, 1.0);
+            EXPECT_EQ(CharFromCell(piece.cell), '2');
+        }
+    }
+    EXPECT_EQ(fading, 5);
+    EXPECT_GT(Piece(mid, '5').at.y(), 2.0);
+    EXPECT_LT(Piece(mid, '5').at.y(), 3.0);
+    EXPECT_EQ(Piece(mid, '5').at.x(), 0.0);
+    EXPECT_GT(Piece(mid, 'k').at.x(), 2.0);
+    EXPECT_LT(Piece(mid, 'k').at.x(), 3.0);
+
+    // No motion for a board that did not change or could not come from it.
+    EXPECT_FALSE(PlanMove(before, before, kRows));
+    EXPECT_FALSE(PlanMove(after, before, kRows));
+}
+
+TEST(BoardAnimation, APushedRowRisesInUnderTheBoard) {
+    const CellGrid before = Grid({"1.........",  //
+                                  "23.b......"});
+    const CellGrid after = Grid({"1.........",  //
+                                 "23.b......",  //
+                                 "4455612345"});
+    const std::optional<BoardAnimation> plan = PlanPush(before, after, kRows);
+    ASSERT_TRUE(plan);
+    EXPECT_EQ(Shown(FrameAt(*plan, 0.0)), Shown(before));
+    EXPECT_EQ(Shown(FrameAt(*plan, 1.0)), Shown(after));
+    const std::vector<PieceFrame> mid = FrameAt(*plan, 0.7);
+    EXPECT_LT(Piece(mid, '6').at.y(), 0.0);
+    EXPECT_GT(Piece(mid, '6').at.y(), -1.0);
+    EXPECT_GT(Piece(mid, 'b').at.y(), 0.0);
+    EXPECT_LT(Piece(mid, 'b').at.y(), 1.0);
+
+    // A board that is not the first one pushed up has no push to show.
+    EXPECT_FALSE(PlanPush(before, Grid({"2.........", "4455612345"}), kRows));
+}
+
+}  // namespace
+}  // namespace zorvane
