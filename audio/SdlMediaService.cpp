@@ -5,6 +5,7 @@
 
 #include <QMetaObject>
 #include <QObject>
+#include <QTimer>
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
@@ -31,7 +32,11 @@ constexpr const char* kSoundFonts[] = {"/usr/share/sounds/sf2/TimGM6mb.sf2",
 
 }  // namespace
 
-SdlMediaService::SdlMediaService() : noticeTarget_(std::make_unique<QObject>()) {
+SdlMediaService::SdlMediaService()
+    : noticeTarget_(std::make_unique<QObject>()), idleTimer_(std::make_unique<QTimer>()) {
+    idleTimer_->setSingleShot(true);
+    idleTimer_->setInterval(kIdleCloseMs);
+    QObject::connect(idleTimer_.get(), &QTimer::timeout, [this] { SleepIfIdle(); });
     SdlMediaService* none = nullptr;
     if (!liveService.compare_exchange_strong(none, this)) {
         startupError_ = "Another audio service is already running";
@@ -58,20 +63,61 @@ void SdlMediaService::StartAudio() {
             break;
         }
     }
-    if (Mix_OpenAudio(kSampleRate, AUDIO_S16SYS, kOutputChannels, kChunkBytes) < 0) {
+    channelOwners_.assign(kFirstMixerChannels, 0);
+    if (!OpenMixer()) {
         startupError_ = SdlErrorText();
         Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return;
     }
-    channelOwners_.assign(kFirstMixerChannels, 0);
+    SleepWhenIdle();
+}
+
+bool SdlMediaService::OpenMixer() {
+    if (Mix_OpenAudio(kSampleRate, AUDIO_S16SYS, kOutputChannels, kChunkBytes) < 0) {
+        return false;
+    }
     Mix_AllocateChannels(static_cast<int>(channelOwners_.size()));
     Mix_ChannelFinished(&SdlMediaService::OnChannelFinished);
     Mix_HookMusicFinished(&SdlMediaService::OnMusicFinished);
+    awake_ = true;
+    return true;
+}
+
+void SdlMediaService::CloseMixer() {
+    Mix_ChannelFinished(nullptr);
+    Mix_HookMusicFinished(nullptr);
+    Mix_CloseAudio();
+    awake_ = false;
+}
+
+std::string SdlMediaService::Wake() {
+    if (!DeviceOpen()) {
+        return startupError_;
+    }
+    if (!awake_ && !OpenMixer()) {
+        return SdlErrorText();
+    }
+    return {};
+}
+
+void SdlMediaService::SleepWhenIdle() {
+    if (awake_ && idleTimer_ != nullptr) {
+        idleTimer_->start();
+    }
+}
+
+void SdlMediaService::SleepIfIdle() {
+    // Held (paused) sounds count as playing in SDL_mixer, so they keep it awake.
+    if (!awake_ || loadedSongs_ > 0 || Mix_Playing(-1) != 0 || Mix_PlayingMusic() != 0) {
+        return;
+    }
+    CloseMixer();
 }
 
 SdlMediaService::~SdlMediaService() {
-    if (DeviceOpen()) {
+    idleTimer_.reset();
+    if (awake_) {
         Mix_ChannelFinished(nullptr);
         Mix_HookMusicFinished(nullptr);
     }
@@ -83,7 +129,9 @@ SdlMediaService::~SdlMediaService() {
     players_.clear();
     noticeTarget_.reset();  // drops the notices still queued
     if (DeviceOpen()) {
-        Mix_CloseAudio();
+        if (awake_) {
+            Mix_CloseAudio();
+        }
         Mix_Quit();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) {
@@ -119,7 +167,7 @@ int SdlMediaService::AcquireChannel(std::uint64_t id) {
     auto free = std::find(channelOwners_.begin(), channelOwners_.end(), 0);
     if (free == channelOwners_.end()) {
         const std::size_t count = std::max(kFirstMixerChannels, channelOwners_.size() * 2);
-        if (DeviceOpen()) {
+        if (awake_) {
             Mix_AllocateChannels(static_cast<int>(count));
         }
         const std::size_t first = channelOwners_.size();
@@ -169,12 +217,14 @@ void SdlMediaService::DeliverChannelEnd(int channel) {
     if (SdlPlayer* player = Find(channelOwners_[static_cast<std::size_t>(channel)])) {
         player->SoundEnded();
     }
+    SleepWhenIdle();
 }
 
 void SdlMediaService::DeliverMusicEnd() {
     if (SdlPlayer* player = Find(musicOwner_)) {
         player->SoundEnded();
     }
+    SleepWhenIdle();
 }
 
 SdlPlayer* SdlMediaService::Find(std::uint64_t id) const {

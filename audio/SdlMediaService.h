@@ -2,7 +2,9 @@
 // The media service on SDL2_mixer: each effect player has a mixer channel of
 // its own, the music player uses the mixer's one music stream, so effects and
 // music overlap freely. End-of-play notices come back on the user-interface
-// thread through Qt's event queue.
+// thread through Qt's event queue. While nothing sounds and no song is loaded
+// the audio device is closed, so SDL's audio thread does not run; the next
+// load or play opens it again.
 
 #include <cstdint>
 #include <memory>
@@ -13,6 +15,7 @@
 #include "audio/MediaPlayer.h"
 
 class QObject;
+class QTimer;
 
 namespace zorvane {
 
@@ -34,6 +37,9 @@ class SdlMediaService : public MediaService {
     // Empty when the audio device is open, else why it could not be opened.
     const std::string& StartupError() const { return startupError_; }
 
+    // How long the device stays open after the last sound ends.
+    static constexpr int kIdleCloseMs = 1000;
+
   private:
     friend class SdlPlayer;
     friend class SdlEffectPlayer;
@@ -41,6 +47,16 @@ class SdlMediaService : public MediaService {
 
     bool DeviceOpen() const override { return startupError_.empty(); }
     void StartAudio();
+    // The mixer, open for playing; false while asleep or without a device.
+    bool Awake() const { return awake_; }
+    // Opens the device again after a sleep: the empty text, or SDL's reason.
+    std::string Wake();
+    // Closes the device once nothing has sounded for kIdleCloseMs.
+    void SleepWhenIdle();
+    void SleepIfIdle();
+    bool OpenMixer();
+    void CloseMixer();
+    void MusicLoaded(bool loaded) { loadedSongs_ += loaded ? 1 : -1; }
 
     std::uint64_t Register(SdlPlayer& player);
     void Unregister(std::uint64_t id);
@@ -69,6 +85,9 @@ class SdlMediaService : public MediaService {
     std::uint64_t nextId_ = 1;
     std::vector<std::uint64_t> channelOwners_;  // player id per channel, 0 when free
     std::uint64_t musicOwner_ = 0;
+    bool awake_ = false;
+    int loadedSongs_ = 0;  // a song's decoder needs the mixer it was made for
+    std::unique_ptr<QTimer> idleTimer_;
 };
 
 }  // namespace zorvane

@@ -90,8 +90,13 @@ std::string SdlPlayer::Open(const std::string& fileName) {
         return service_->StartupError();
     }
     SDL_ClearError();
-    std::string failure = Load(fileName);
+    // Decoding needs the mixer's format, so a sleeping device wakes for it.
+    std::string failure = service_->Wake();
+    if (failure.empty()) {
+        failure = Load(fileName);
+    }
     open_ = failure.empty();
+    service_->SleepWhenIdle();
     return failure;
 }
 
@@ -109,6 +114,9 @@ void SdlPlayer::Close() {
     Unload();
     open_ = false;
     held_ = Held::None;
+    if (service_ != nullptr) {
+        service_->SleepWhenIdle();
+    }
 }
 
 std::string SdlPlayer::Play() {
@@ -128,6 +136,7 @@ std::string SdlPlayer::Play() {
         held_ = Held::None;
         armed_ = Start();
     }
+    service_->SleepWhenIdle();
     return {};
 }
 
@@ -143,6 +152,7 @@ std::string SdlPlayer::Stop() {
         }
         held_ = Held::Stopped;
     }
+    service_->SleepWhenIdle();
     return {};
 }
 
@@ -156,6 +166,7 @@ std::string SdlPlayer::Rewind() {
         Halt();
     }
     held_ = Held::None;
+    service_->SleepWhenIdle();
     return {};
 }
 
@@ -175,6 +186,7 @@ std::string SdlPlayer::Pause() {
         held_ = Held::None;
         armed_ = true;
     }
+    service_->SleepWhenIdle();
     return {};
 }
 
@@ -231,6 +243,15 @@ void SdlPlayer::CutShort() {
 SdlEffectPlayer::SdlEffectPlayer(SdlMediaService& service)
     : SdlPlayer(service), channel_(service.AcquireChannel(Id())) {}
 
+bool SdlEffectPlayer::Sounding() const {
+    // The mixer's channels are gone while the device sleeps.
+    return chunk_ != nullptr && Service()->Awake() && Mix_Playing(channel_) != 0;
+}
+
+bool SdlEffectPlayer::Start() {
+    return Service()->Wake().empty() && Mix_PlayChannel(channel_, chunk_, 0) >= 0;
+}
+
 SdlEffectPlayer::~SdlEffectPlayer() {
     Close();
     if (SdlMediaService* service = Service()) {
@@ -261,20 +282,29 @@ std::string SdlMusicPlayer::Load(const std::string& fileName) {
     }
     // The music keeps the file open and closes it when it is freed.
     music_ = Mix_LoadMUSType_RW(file, MusicTypeOf(fileName), 1);
-    return music_ != nullptr ? std::string() : SdlErrorText();
+    if (music_ == nullptr) {
+        return SdlErrorText();
+    }
+    Service()->MusicLoaded(true);
+    return {};
 }
 
 void SdlMusicPlayer::Unload() {
     Service()->ReleaseMusicStream(Id());
     Mix_FreeMusic(music_);
     music_ = nullptr;
+    Service()->MusicLoaded(false);
 }
 
 bool SdlMusicPlayer::Sounding() const {
-    return music_ != nullptr && Service()->MusicOwner() == Id() && Mix_PlayingMusic() != 0;
+    return music_ != nullptr && Service()->Awake() && Service()->MusicOwner() == Id() &&
+           Mix_PlayingMusic() != 0;
 }
 
 bool SdlMusicPlayer::Start() {
+    if (!Service()->Wake().empty()) {
+        return false;
+    }
     Service()->TakeMusicStream(Id());
     return Mix_PlayMusic(music_, 1) == 0;
 }

@@ -79,8 +79,8 @@ class SdlEffectPlayer final : public SdlPlayer {
   protected:
     std::string Load(const std::string& fileName) override;
     void Unload() override;
-    bool Sounding() const override { return chunk_ != nullptr && Mix_Playing(channel_) != 0; }
-    bool Start() override { return Mix_PlayChannel(channel_, chunk_, 0) >= 0; }
+    bool Sounding() const override;
+    bool Start() override;
     void Hold() override { Mix_Pause(channel_); }
     void Resume() override { Mix_Resume(channel_); }
     void Halt() override { Mix_HaltChannel(channel_); }

@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <thread>
 #include <utility>
@@ -89,6 +90,23 @@ struct Notices {
     }
 };
 
+// SDL's audio threads running in this process: they wake the machine even
+// when they only mix silence.
+int AudioThreads() {
+    int count = 0;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+        std::string name;
+        std::getline(std::ifstream(task.path() / "comm"), name);
+        count += name.rfind("SDLAudio", 0) == 0 ? 1 : 0;
+    }
+    return count;
+}
+
+bool WaitForAudioThreads(int wanted) {
+    return QTest::qWaitFor([wanted] { return AudioThreads() == wanted; },
+                           SdlMediaService::kIdleCloseMs + kNoticeWaitMs);
+}
+
 class SdlMediaServiceTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -127,6 +145,42 @@ TEST_F(SdlMediaServiceTest, ShippedEffectsPlayTogetherAndNotifyOnTheUserInterfac
     players[0]->Play();
     EXPECT_EQ(players[0]->Mode(), PlayerMode::Playing);
     EXPECT_TRUE(notices.WaitFor(5));
+}
+
+TEST_F(SdlMediaServiceTest, TheDeviceSleepsWhileNothingSoundsAndWakesForTheNextPlay) {
+    auto effect = service_->CreatePlayer(false);
+    ASSERT_EQ(effect->Open(ShippedSound("click.wav")), "");
+    Notices notices;
+    notices.Watch(*effect);
+    EXPECT_TRUE(WaitForAudioThreads(0)) << "no thread while nothing has played";
+    for (int play = 1; play <= 2; ++play) {
+        EXPECT_EQ(effect->Play(), "");
+        EXPECT_EQ(effect->Mode(), PlayerMode::Playing);
+        EXPECT_TRUE(WaitForAudioThreads(1));  // the thread names itself once it runs
+        ASSERT_TRUE(notices.WaitFor(play));
+        EXPECT_EQ(effect->Mode(), PlayerMode::Stopped);
+        EXPECT_TRUE(WaitForAudioThreads(0)) << "after play " << play;
+    }
+    // A paused sound and a loaded song keep the device: both must go on later.
+    auto held = service_->CreatePlayer(false);
+    ASSERT_EQ(held->Open(longTone_), "");
+    Notices heldNotices;
+    heldNotices.Watch(*held);
+    held->Play();
+    held->Pause();
+    QTest::qWait(SdlMediaService::kIdleCloseMs + 300);
+    EXPECT_EQ(held->Mode(), PlayerMode::Paused);
+    EXPECT_EQ(held->Pause(), "");
+    EXPECT_EQ(held->Mode(), PlayerMode::Playing);
+    EXPECT_TRUE(heldNotices.WaitFor(2));  // the pause's notice, then the end's
+    auto music = service_->CreatePlayer(true);
+    ASSERT_EQ(music->Open(ShippedSongs().front()), "");
+    QTest::qWait(SdlMediaService::kIdleCloseMs + 300);
+    EXPECT_EQ(AudioThreads(), 1);
+    EXPECT_EQ(music->Play(), "");
+    EXPECT_EQ(music->Mode(), PlayerMode::Playing);
+    music->Close();
+    EXPECT_TRUE(WaitForAudioThreads(0));
 }
 
 TEST_F(SdlMediaServiceTest, StopKeepsThePlaceRewindGoesBackToTheStart) {
