@@ -13,52 +13,26 @@
 #include "app/MainUnit1.h"
 #include "audio/SdlMediaService.h"
 #include "audio/Sounds.h"
+#include "bench/BenchWindow.h"
 #include "persistence/ProgramFolder.h"
-#include "resources/Resources.h"
 
 namespace zorvane::bench {
 namespace {
 
-QApplication& AudioApp() {
-    static int argc = 1;
-    static char name[] = "zorvane-bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    static const bool resources = [] {
-        InitResources();
-        return true;
-    }();
-    (void)resources;
-    return app;
-}
-
-class NoDialogs : public DialogService {
-  public:
-    void Message(QWidget*, const QString&, const QString&) override {}
-    bool Question(QWidget*, const QString&, const QString&) override { return true; }
-    QString SaveGameFileName(QWidget*, const QString&) override { return {}; }
-    QString OpenGameFileName(QWidget*, const QString&) override { return {}; }
-    int RunModal(QDialog&) override { return 0; }
-    std::optional<QColor> ChooseColor(QWidget*, const QColor&) override { return std::nullopt; }
-    QString ChooseSoundFile(QWidget*, const QString&) override { return {}; }
-    QString ChoosePicture(QWidget*, const QString&) override { return {}; }
-    QString ChooseFolder(QWidget*, const QString&) override { return {}; }
-};
-
 // Everything the main window does before its first frame.
 void BM_StartupWorkBeforeFirstFrame(benchmark::State& state) {
-    AudioApp();
+    App();
     {
         // Qt's own first-use work (fonts, the platform's window) is the same
         // for any window; leave it out.
-        TMainBoard warmUp(std::make_unique<NoDialogs>(), std::make_unique<SdlMediaService>(),
+        TMainBoard warmUp(std::make_unique<SilentDialogs>(), std::make_unique<SdlMediaService>(),
                           ProgramFolder());
         warmUp.show();
     }
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
-        TMainBoard board(std::make_unique<NoDialogs>(), std::make_unique<SdlMediaService>(),
+        TMainBoard board(std::make_unique<SilentDialogs>(), std::make_unique<SdlMediaService>(),
                          ProgramFolder());
         board.show();
         state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
@@ -71,7 +45,7 @@ BENCHMARK(BM_StartupWorkBeforeFirstFrame)
 
 // A fresh service whose device has gone to sleep, then the click's effect.
 void BM_FirstEffectAfterAClick(benchmark::State& state) {
-    AudioApp();
+    App();
     for (auto _ : state) {
         SdlMediaService service;
         Settings settings = DefaultSettings(ProgramFolder());

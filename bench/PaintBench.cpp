@@ -14,27 +14,14 @@
 
 #include "app/MainUnit1.h"
 #include "audio/SdlMediaService.h"
+#include "bench/BenchWindow.h"
 #include "presentation/Background.h"
 #include "presentation/BoardAnimation.h"
 #include "presentation/BoardPainter.h"
 #include "presentation/PictureTables.h"
-#include "resources/Resources.h"
 
 namespace zorvane::bench {
 namespace {
-
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "zorvane-bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    static const bool resources = [] {
-        InitResources();
-        return true;
-    }();
-    (void)resources;
-    return app;
-}
 
 // A 100 x 100 picture with a white key colour, so transparency has work to do.
 QImage TilePicture() {
@@ -124,20 +111,6 @@ void BM_AnimationFrameFullBoard16Rows(benchmark::State& state) {
     state.counters["pieces"] = static_cast<double>(plan->pieces.size());
 }
 BENCHMARK(BM_AnimationFrameFullBoard16Rows)->Unit(benchmark::kMicrosecond);
-
-// Every window cancelled, every question answered yes.
-class SilentDialogs : public DialogService {
-  public:
-    void Message(QWidget*, const QString&, const QString&) override {}
-    bool Question(QWidget*, const QString&, const QString&) override { return true; }
-    QString SaveGameFileName(QWidget*, const QString&) override { return {}; }
-    QString OpenGameFileName(QWidget*, const QString&) override { return {}; }
-    int RunModal(QDialog&) override { return 0; }
-    std::optional<QColor> ChooseColor(QWidget*, const QColor&) override { return std::nullopt; }
-    QString ChooseSoundFile(QWidget*, const QString&) override { return {}; }
-    QString ChoosePicture(QWidget*, const QString&) override { return {}; }
-    QString ChooseFolder(QWidget*, const QString&) override { return {}; }
-};
 
 double CpuSeconds() {
     rusage usage{};
