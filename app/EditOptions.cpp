@@ -43,7 +43,8 @@ void TMainBoard::EditSubMenuClick() {
         if (save) {
             SaveOptions1Click();
         }
-        StateChanged();
+        // The background may have changed whichever button closed the dialog.
+        RepaintAll();
     });
 }
 

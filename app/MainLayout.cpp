@@ -187,9 +187,17 @@ void TMainBoard::StateChanged() {
     BtnPause->setText(QString::fromStdString(status.BtnPause));
     Panel5->SetAccessibleValue(QString::number(game_->Score));
     guide_->Refresh();
-    Panel1->update();
-    Panel3->update();
-    Panel5->update();
+    const ShownPanels::Changed changed =
+        shown_.Note(game_->Board, game_->NumRows(), game_->Aux, status);
+    if (changed.board) {
+        Panel1->update();
+    }
+    if (changed.aux) {
+        Panel3->update();
+    }
+    if (changed.score) {
+        Panel5->update();
+    }
 }
 
 }  // namespace zorvane

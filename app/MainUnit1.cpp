@@ -237,7 +237,7 @@ void TMainBoard::InitialLoad() {
     game_->ScoresPath = files_.ScoresToWrite();
     StretchBoard(game_->NumRows());
     game_->StartUp();
-    StateChanged();
+    RepaintAll();
 }
 
 bool TMainBoard::Busy() const {
@@ -400,6 +400,11 @@ bool TMainBoard::eventFilter(QObject* watched, QEvent* event) {
 
 void TMainBoard::RefreshBoard() {
     pictures_.RefreshColours(settings_);
+    RepaintAll();
+}
+
+void TMainBoard::RepaintAll() {
+    shown_.Forget();
     StateChanged();
 }
 

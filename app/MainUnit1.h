@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "app/DialogService.h"
+#include "app/ShownPanels.h"
 #include "audio/MediaPlayer.h"
 #include "audio/Sounds.h"
 #include "components/DXTimer.h"
@@ -74,6 +75,8 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     void SetUrlOpener(UrlOpener opener);
     void OpenLink(const QUrl& url);
     void RefreshBoard();
+    // Repaints every panel, also those whose cells did not change.
+    void RepaintAll();
 
     // What the tests and the painting read.
     Game* CurrentGame() { return game_ ? &*game_ : nullptr; }
@@ -173,6 +176,7 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     TPaintPanel* Panel1 = nullptr;
     BoardGuide* guide_ = nullptr;
     MoveMotion* motion_ = nullptr;
+    ShownPanels shown_;
     // Counts the messages and windows shown to the player: a move that
     // stopped for one has already been seen in its final state.
     int dialogsShown_ = 0;

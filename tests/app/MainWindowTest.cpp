@@ -218,5 +218,56 @@ TEST_F(MainWindow, DamagedFilesAreReportedAndTheDefaultsStay) {
     EXPECT_EQ(board->Scores().Row(0).Score, "garbage without fields");
 }
 
+// Counts the paint events a widget receives.
+class PaintCount : public QObject {
+  public:
+    explicit PaintCount(QWidget* widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
+// The board is the costly panel: a tick that only fills a preview slot must
+// not redraw it, while a push, new colours or a new score must.
+TEST_F(MainWindow, AClockTickRepaintsOnlyThePanelsWhoseContentChanged) {
+    TMainBoard& b = Start();
+    game().Paused = false;
+    QApplication::processEvents();
+    PaintCount board(b.BoardPanel());
+    PaintCount strip(b.StripPanel());
+    PaintCount score(b.ScorePanel());
+
+    game().DXTimer1Timer(1);
+    QApplication::processEvents();
+    EXPECT_EQ(board.count, 0);
+    EXPECT_GT(strip.count, 0);
+    EXPECT_EQ(score.count, 0);
+
+    game().AuxCount = kColumns;
+    for (TCell& slot : game().Aux) {
+        slot = MakePiece(2);
+    }
+    game().DXTimer1Timer(1);
+    QApplication::processEvents();
+    EXPECT_GT(board.count, 0);
+    EXPECT_EQ(BottomRow(), "2222222222");
+
+    board.count = 0;
+    game().SetScore(120);
+    b.StateChanged();
+    QApplication::processEvents();
+    EXPECT_GT(score.count, 0);
+    EXPECT_EQ(board.count, 0);
+
+    b.GameSettings().BoardColor = 0x0000ff;
+    b.RefreshBoard();
+    QApplication::processEvents();
+    EXPECT_GT(board.count, 0);
+}
+
 }  // namespace
 }  // namespace zorvane::test
