@@ -44,7 +44,6 @@ TPaintPanel::TPaintPanel(QWidget* parent)
     (void)factoryInstalled;
     // Every pixel is ours: spare Qt the background fill underneath.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    ResizeBackBuffer();
 }
 
 void TPaintPanel::SetColor(const QColor& color) {
@@ -112,6 +111,7 @@ void TPaintPanel::SetClientHeight(int height) {
 }
 
 QPixmap& TPaintPanel::BackBuffer() {
+    backBufferUsed_ = true;
     // A hidden widget gets its resize events only when shown.
     ResizeBackBuffer();
     return backBuffer_;
@@ -198,7 +198,7 @@ void TPaintPanel::DrawBevel(QPainter& painter, QRect rect, TBevelStyle style) co
 
 void TPaintPanel::ResizeBackBuffer() {
     const QSize client(ClientWidth(), ClientHeight());
-    if (backBuffer_.size() == client) {
+    if (!backBufferUsed_ || backBuffer_.size() == client) {
         return;
     }
     QPixmap resized(client);

@@ -53,6 +53,8 @@ class TPaintPanel : public QWidget {
     // owner draws into it; shown at (ContentInset, ContentInset) on every paint.
     // A resize keeps what fits and fills the rest with the panel colour. Always
     // of the current client size, even before Qt has delivered a resize event.
+    // Made on the first call: until then the panel colour alone fills the
+    // client area, the same picture without a copy to keep and draw.
     QPixmap& BackBuffer();
 
     // Buffered: each paint, OnPaint included, is composed off-screen at the
@@ -86,6 +88,7 @@ class TPaintPanel : public QWidget {
     TBevelStyle bevelOuter_ = TBevelStyle::Raised;
     TBevelStyle bevelInner_ = TBevelStyle::None;
     bool buffered_ = false;
+    bool backBufferUsed_ = false;
     QPixmap backBuffer_;
     QPixmap composeBuffer_;  // reused between buffered paints
     QString accessibleValue_;
