@@ -5,7 +5,7 @@
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test bench package fuzz artwork sounds format clean
+.PHONY: all deps build run test bench soak package fuzz artwork sounds format clean
 
 all: build
 
@@ -31,6 +31,15 @@ bench: deps
 	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DZORVANE_BENCH=ON $(CMAKE_FLAGS)
 	cmake --build build-bench -j $(JOBS)
 	cd build-bench && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ./bin/zorvane-bench
+
+# Resident memory under 30 minutes of play (the clock driven as fast as the
+# window takes it) and 100 rounds of the music folder; SOAK_FLAGS=--real-time
+# leaves the ticks to the game clock.
+SOAK_FLAGS ?=
+soak: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DZORVANE_BENCH=ON $(CMAKE_FLAGS)
+	cmake --build build-bench -j $(JOBS) --target zorvane-soak
+	cd build-bench && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ./bin/zorvane-soak $(SOAK_FLAGS)
 
 # The Debian package, built with Debian's own tools into dist/ and checked
 # with lintian. The tests run in `make test`; `make package
