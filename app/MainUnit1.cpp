@@ -111,25 +111,14 @@ TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<M
         }
     });
     BuildMenus();
-    FrmAbout = new TFrmAbout(this);
-    FrmScores = new TFrmScores(scores_, this);
-    FrmScores->SaveTable = [this] {
-        const std::string path = files_.ScoresToWrite();
-        FileResult result = CreateFolderFor(path);
-        if (result.ok) {
-            result = scores_.SaveScores(path);
-        }
-        if (!result.ok) {
-            ReportFileError(path, result);
+    // The options dialog shows the song opened last; one built later shows
+    // it when it is built.
+    sounds_->SongOpened = [this](const std::string& song) {
+        songOpened_ = song;
+        if (TFrmOptions* options = FrmOptions.IfBuilt()) {
+            options->ShowSongOpened(song);
         }
     };
-    FrmName = new TFrmName(this);
-    FrmOptions = new TFrmOptions(background_, programFolder_, *dialogs_, this);
-    FrmOptions->ShowMessage = [this](const QString& caption, const QString& text) {
-        ShowMessage(caption.toStdString(), text.toStdString());
-    };
-    sounds_->SongOpened = [this](const std::string& song) { FrmOptions->ShowSongOpened(song); };
-    FrmOptions->Opener = [this](const QUrl& url) { OpenLink(url); };
     SetUrlOpener(DesktopOpener(this));
 }
 

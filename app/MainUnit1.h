@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "app/DialogService.h"
+#include "app/OnFirstUse.h"
 #include "app/ShownPanels.h"
 #include "audio/MediaPlayer.h"
 #include "audio/Sounds.h"
@@ -93,8 +94,9 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     QPushButton* PauseButton() const { return BtnPause; }
     QLabel* StatusLabel(const QString& name) const;
     QProgressBar* ProgressBar() const { return PBRows; }
-    TFrmScores& ScoresWindow() const { return *FrmScores; }
-    TFrmOptions& OptionsWindow() const { return *FrmOptions; }
+    // These build their window if it is not there yet.
+    TFrmScores& ScoresWindow() { return *FrmScores; }
+    TFrmOptions& OptionsWindow() { return *FrmOptions; }
     // The game's own help window, once a page has needed it.
     HelpWindow* HelpViewer() const { return helpWindow_; }
     BackgroundPicture& Background() { return background_; }
@@ -151,6 +153,11 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     // A command that opens a modal window: the clock stops while it runs and
     // starts again afterwards unless the game is paused.
     void RunModalCommand(const std::function<void()>& command);
+    // Build the dialogs with their wiring, each once, when first needed.
+    TFrmAbout* MakeAboutWindow();
+    TFrmScores* MakeScoresWindow();
+    TFrmName* MakeNameWindow();
+    TFrmOptions* MakeOptionsWindow();
 
     std::unique_ptr<DialogService> dialogs_;
     std::unique_ptr<MediaService> media_;
@@ -192,10 +199,15 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     QLabel* LblRowsDone = nullptr;
     QMenu* PopupMenu1 = nullptr;
     std::array<QAction*, 5> startRowsItems_{};
-    TFrmScores* FrmScores = nullptr;
-    TFrmName* FrmName = nullptr;
-    TFrmOptions* FrmOptions = nullptr;
-    TFrmAbout* FrmAbout = nullptr;
+    // None of the dialogs is needed for the first frame: each is built, as
+    // a child of this window, when it is first used.
+    OnFirstUse<TFrmScores> FrmScores{[this] { return MakeScoresWindow(); }};
+    OnFirstUse<TFrmName> FrmName{[this] { return MakeNameWindow(); }};
+    OnFirstUse<TFrmOptions> FrmOptions{[this] { return MakeOptionsWindow(); }};
+    OnFirstUse<TFrmAbout> FrmAbout{[this] { return MakeAboutWindow(); }};
+    // The song the music player opened last: an options dialog built later
+    // shows it too.
+    std::string songOpened_;
     HelpWindow* helpWindow_ = nullptr;
     UrlOpener opener_;
 };
