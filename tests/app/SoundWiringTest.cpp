@@ -53,6 +53,21 @@ TEST_F(SoundWiring, NothingSoundsBeforeTheClockRunsThenMovesPlayTheirEffects) {
     EXPECT_EQ(media->log, (Log{"subping play", "wump play"}));
 }
 
+TEST_F(SoundWiring, AFirstMoveWithoutStartGetsItsSoundsReadyAtThePress) {
+    TMainBoard& b = Start();
+    SetBoard({"2.........", "111......."});
+    const QPoint cell = CellRect({0, 0}, game().NumRows()).center();
+    QTest::mousePress(b.BoardPanel(), Qt::RightButton, {}, cell);  // not aiming at a move
+    QTest::mouseRelease(b.BoardPanel(), Qt::RightButton, {}, cell);
+    EXPECT_TRUE(media->players.empty());
+    QTest::mousePress(b.BoardPanel(), Qt::LeftButton, {}, cell);
+    EXPECT_EQ(media->log.size(), 4u);  // the four effects, before the move
+    media->log.clear();
+    QTest::mouseRelease(b.BoardPanel(), Qt::LeftButton, {}, cell);
+    EXPECT_EQ(media->log, Log{"subping play"});
+    EXPECT_FALSE(game().Paused);
+}
+
 TEST_F(SoundWiring, SoundFilesOfTheOptionsFileAreReportedOnce) {
     WriteFile("broken.wav", "x");  // there, but it will not decode
     const std::string missing = (folder / "missing.wav").string();
