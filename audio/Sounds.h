@@ -62,6 +62,8 @@ class Sounds {
     // without playing it; false when none could be opened (reported).
     bool LoadMusicFile();
     void MusicPlayerNotify();
+    // Pause and resume the music while the program is inactive (the switch
+    // is kept even before the players exist).
     void DXTimer1Activate();
     void DXTimer1Deactivate();
 
@@ -79,10 +81,11 @@ class Sounds {
     // for in the program's folder. Reports a failure unless `quiet` or the
     // machine has no audio device (a game without sound needs no messages).
     bool OpenPlayer(MediaPlayer& player, const std::string& file, bool quiet);
-    // A bare name missing from the current folder, as found in the program's folder.
-    std::string Resolve(const std::string& file) const;
     // The same without the report: the player's text for a failure, else empty.
     std::string OpenFile(MediaPlayer& player, const std::string& file);
+    // The name a player opens: a bare name missing from the current folder
+    // as found in the program's folder, else the name as given.
+    std::string Resolve(const std::string& file) const;
     void Report(const std::string& text);
     void PlayEffect(MediaPlayer& player, bool enabled);
     void PlayMusicFile();
@@ -108,6 +111,7 @@ class Sounds {
     Settings& settings_;
     RandomSource& random_;
     std::string programFolder_;
+    // Made by Prepare; null before.
     std::unique_ptr<MediaPlayer> wump_;
     std::unique_ptr<MediaPlayer> subping_;
     std::unique_ptr<MediaPlayer> explode_;
