@@ -172,7 +172,9 @@ bool RunChild(ColdClick& result) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addclose(&actions, channel[0]);
+    // Its own report would only repeat the machine's description.
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     pid_t child = -1;
     const bool spawned =
         ::posix_spawn(&child, program.c_str(), &actions, nullptr, argv, envp.data()) == 0;
