@@ -92,6 +92,9 @@ bool BoardGuide::eventFilter(QObject* watched, QEvent* event) {
                 PointerAt(static_cast<QMouseEvent*>(event)->position().toPoint());
                 break;
             case QEvent::MouseButtonPress:
+                if (Aiming && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+                    Aiming();
+                }
                 HideCursor();
                 break;
             case QEvent::Leave:
@@ -131,6 +134,9 @@ bool BoardGuide::KeyPressed(const QKeyEvent& key) {
             break;
         default:
             return false;  // menu shortcuts and Tab go their usual way
+    }
+    if (Aiming) {
+        Aiming();
     }
     if (!cursorShown_) {
         // The first key only shows where the cursor is.

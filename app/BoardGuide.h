@@ -40,6 +40,10 @@ class BoardGuide : public QObject {
     // How Space or Enter plays a cell (row * 10 + col): the window's way for
     // a click. Unset, the cell goes straight to the engine.
     std::function<void(int tag)> PlayCell;
+    // The player starts to aim at a cell: a button goes down on the board, or
+    // a key shows or moves the cursor. A move may follow at once; whatever it
+    // needs can get ready now.
+    std::function<void()> Aiming;
 
     // Where the cursor is, once a key has shown it.
     std::optional<CellPos> Cursor() const;

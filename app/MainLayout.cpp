@@ -62,6 +62,10 @@ void TMainBoard::BuildLayout() {
     guide_->PlayCell = [this](int tag) {
         Animated(false, [this, tag] { game_->Num1Click({true, tag}); });
     };
+    // A first move can come before the clock has ever run: the sound gets
+    // ready between the press and the release (or the next key) instead of
+    // holding up the move's effect.
+    guide_->Aiming = [this] { sounds_->Prepare(); };
     Panel1->setFocus();
 
     Panel3 = new TPaintPanel(client);

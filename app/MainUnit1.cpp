@@ -252,6 +252,16 @@ QString TMainBoard::GamesFolder() {
 
 void TMainBoard::SetClockEnabled(bool enabled) {
     DXTimer1.SetEnabled(enabled);
+    // The sounds get ready once the clock really runs, before the player's
+    // first move: a new game starts and at once stops the clock, and that
+    // needs no sound.
+    if (enabled && !sounds_->Prepared()) {
+        QTimer::singleShot(0, this, [this] {
+            if (DXTimer1.Enabled()) {
+                sounds_->Prepare();
+            }
+        });
+    }
 }
 bool TMainBoard::ClockEnabled() const {
     return DXTimer1.Enabled();
@@ -311,7 +321,7 @@ void TMainBoard::CloseMainWindow() {
 // OptionsHooks.
 
 void TMainBoard::SetEffectFile(EffectSlot slot, const std::string& file) {
-    sounds_->SetEffectFile(slot, file);
+    sounds_->NameEffectFile(slot, file);
 }
 
 void TMainBoard::StartMusic() {

@@ -45,7 +45,8 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
   public:
     // `programFolder` ends with "/"; Options.txt and Scores.txt are read and
     // written where PlayerFiles puts them for that folder. Creating the
-    // window opens the four effect players on their files.
+    // window does no sound work: the players are made and opened once the
+    // game clock first runs or music starts.
     TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<MediaService> media,
                std::string programFolder);
     ~TMainBoard() override;

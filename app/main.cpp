@@ -5,7 +5,7 @@
 
 #include "app/MainUnit1.h"
 #include "app/SignalQuit.h"
-#include "audio/SdlMediaService.h"
+#include "audio/ModuleMediaService.h"
 #include "persistence/ProgramFolder.h"
 #include "resources/Resources.h"
 
@@ -19,9 +19,10 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName("zorvane");
     QApplication::setWindowIcon(QIcon(":/pictures/ICON.png"));
 
+    // The sound library comes from a module beside the program, on first need.
+    const std::string folder = zorvane::ProgramFolder();
     zorvane::TMainBoard board(std::make_unique<zorvane::QtDialogService>(),
-                              std::make_unique<zorvane::SdlMediaService>(),
-                              zorvane::ProgramFolder());
+                              std::make_unique<zorvane::ModuleMediaService>(folder), folder);
     signalQuit.SetWindow(&board);
     board.show();
     // Without a window manager a shown window stays inactive, and the game

@@ -8,7 +8,6 @@
 #include <QTimer>
 #include <algorithm>
 #include <atomic>
-#include <filesystem>
 
 #include "audio/SdlPlayers.h"
 
@@ -27,8 +26,6 @@ constexpr int kSampleRate = 44100;
 constexpr int kOutputChannels = 2;
 constexpr int kChunkBytes = 1024;
 constexpr std::size_t kFirstMixerChannels = 8;
-constexpr const char* kSoundFonts[] = {"/usr/share/sounds/sf2/TimGM6mb.sf2",
-                                       "/usr/share/sounds/sf2/default-GM.sf2"};
 
 }  // namespace
 
@@ -54,15 +51,10 @@ void SdlMediaService::StartAudio() {
         startupError_ = SdlErrorText();
         return;
     }
-    // Without MIDI support a MIDI file fails at open with SDL's text; WAV still plays.
-    Mix_Init(MIX_INIT_MID);
-    for (const char* font : kSoundFonts) {
-        std::error_code ignored;
-        if (std::filesystem::exists(font, ignored)) {
-            Mix_SetSoundFonts(font);
-            break;
-        }
-    }
+    // No Mix_Init: SDL_mixer loads a song format's decoder when the first such
+    // song is opened. Loaded at start, the MIDI synthesizer would look for its
+    // soundfont at every wake of the device. Without MIDI support a MIDI file
+    // fails at open with SDL's text; WAV still plays.
     channelOwners_.assign(kFirstMixerChannels, 0);
     if (!OpenMixer()) {
         startupError_ = SdlErrorText();

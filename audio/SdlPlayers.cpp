@@ -1,11 +1,14 @@
 #include "audio/SdlPlayers.h"
 
+#include <malloc.h>
 #include <unistd.h>
 
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 #include <functional>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -16,6 +19,8 @@ namespace zorvane {
 namespace {
 
 constexpr const char* kServiceGone = "The audio service has shut down";
+constexpr const char* kSoundFonts[] = {"/usr/share/sounds/sf2/TimGM6mb.sf2",
+                                       "/usr/share/sounds/sf2/default-GM.sf2"};
 
 // The file as SDL reads it, once the file checks have passed it: a FIFO or a
 // device would block or feed the decoder for ever. Null with the reason else.
@@ -63,6 +68,33 @@ Mix_MusicType MusicTypeOf(const std::string& fileName) {
         }
     }
     return MUS_NONE;
+}
+
+// What SDL_mixer itself goes by when a song's name has no known suffix: a
+// standard MIDI file or one wrapped in RIFF. The stream is left where it was.
+bool IsMidi(Mix_MusicType type, SDL_RWops* file) {
+    if (type != MUS_NONE) {
+        return type == MUS_MID;
+    }
+    char magic[12] = {};
+    const Sint64 start = SDL_RWtell(file);
+    const std::size_t got = SDL_RWread(file, magic, 1, sizeof magic);
+    SDL_RWseek(file, start, RW_SEEK_SET);
+    const std::string_view head(magic, got);
+    return head.starts_with("MThd") ||
+           (head.starts_with("RIFF") && head.size() == 12 && head.substr(8) == "RMID");
+}
+
+// The soundfont is named only for a MIDI song: SDL_mixer's synthesizer loads
+// it into each MIDI song it makes, and frees it with the song.
+void NameSoundFont() {
+    for (const char* font : kSoundFonts) {
+        std::error_code ignored;
+        if (std::filesystem::exists(font, ignored)) {
+            Mix_SetSoundFonts(font);
+            return;
+        }
+    }
 }
 
 }  // namespace
@@ -280,11 +312,17 @@ std::string SdlMusicPlayer::Load(const std::string& fileName) {
     if (file == nullptr) {
         return failure;
     }
+    const Mix_MusicType type = MusicTypeOf(fileName);
+    const bool midi = IsMidi(type, file);
+    if (midi) {
+        NameSoundFont();
+    }
     // The music keeps the file open and closes it when it is freed.
-    music_ = Mix_LoadMUSType_RW(file, MusicTypeOf(fileName), 1);
+    music_ = Mix_LoadMUSType_RW(file, type, 1);
     if (music_ == nullptr) {
         return SdlErrorText();
     }
+    midi_ = midi;
     Service()->MusicLoaded(true);
     return {};
 }
@@ -294,6 +332,11 @@ void SdlMusicPlayer::Unload() {
     Mix_FreeMusic(music_);
     music_ = nullptr;
     Service()->MusicLoaded(false);
+    if (std::exchange(midi_, false)) {
+        // A MIDI song's synthesizer frees its soundfont (some 18 MB) in
+        // pieces the heap would keep: give them back to the system.
+        ::malloc_trim(0);
+    }
 }
 
 bool SdlMusicPlayer::Sounding() const {

@@ -107,6 +107,7 @@ class SdlMusicPlayer final : public SdlPlayer {
 
   private:
     Mix_Music* music_ = nullptr;
+    bool midi_ = false;  // its synthesizer holds a soundfont
 };
 
 }  // namespace zorvane

@@ -1,8 +1,12 @@
 #include "audio/Sounds.h"
 
+#include <unistd.h>
+
 #include <filesystem>
+#include <utility>
 
 #include "audio/ListDir.h"
+#include "persistence/FileCheck.h"
 
 namespace zorvane {
 
@@ -11,23 +15,32 @@ Sounds::Sounds(MediaService& service, Settings& settings, RandomSource& random,
     : service_(service),
       settings_(settings),
       random_(random),
-      programFolder_(std::move(programFolder)),
-      wump_(service.CreatePlayer(false)),
-      subping_(service.CreatePlayer(false)),
-      explode_(service.CreatePlayer(false)),
-      clicker_(service.CreatePlayer(false)),
-      music_(service.CreatePlayer(true)) {
-    OpenPlayer(*wump_, "wump.wav", true);
-    OpenPlayer(*explode_, "explode.wav", true);
-    OpenPlayer(*subping_, "subping.wav", true);
-    OpenPlayer(*clicker_, "click.wav", true);
-    music_->OnNotify = [this] { MusicPlayerNotify(); };
-}
+      programFolder_(std::move(programFolder)) {}
 
 Sounds::~Sounds() {
+    if (!prepared_) {
+        return;
+    }
     music_->OnNotify = nullptr;
     for (MediaPlayer* player : {&*wump_, &*subping_, &*explode_, &*clicker_, &*music_}) {
         player->Close();
+    }
+}
+
+void Sounds::Prepare() {
+    if (prepared_) {
+        return;
+    }
+    prepared_ = true;
+    wump_ = service_.CreatePlayer(false);
+    subping_ = service_.CreatePlayer(false);
+    explode_ = service_.CreatePlayer(false);
+    clicker_ = service_.CreatePlayer(false);
+    music_ = service_.CreatePlayer(true);
+    music_->OnNotify = [this] { MusicPlayerNotify(); };
+    for (const EffectSlot slot : kEffectSlots) {
+        const bool report = std::exchange(reportFailure_[static_cast<std::size_t>(slot)], false);
+        OpenPlayer(PlayerOf(slot), settings_.EffectFile(slot), !report);
     }
 }
 
@@ -37,15 +50,18 @@ void Sounds::Report(const std::string& text) {
     }
 }
 
-std::string Sounds::OpenFile(MediaPlayer& player, const std::string& file) {
-    std::string name = file;
+std::string Sounds::Resolve(const std::string& file) const {
     std::error_code error;
-    if (!name.empty() && name.find('/') == std::string::npos &&
-        !std::filesystem::exists(name, error) &&
-        std::filesystem::exists(programFolder_ + name, error)) {
-        name = programFolder_ + name;
+    if (!file.empty() && file.find('/') == std::string::npos &&
+        !std::filesystem::exists(file, error) &&
+        std::filesystem::exists(programFolder_ + file, error)) {
+        return programFolder_ + file;
     }
-    return player.Open(name);
+    return file;
+}
+
+std::string Sounds::OpenFile(MediaPlayer& player, const std::string& file) {
+    return player.Open(Resolve(file));
 }
 
 bool Sounds::OpenPlayer(MediaPlayer& player, const std::string& file, bool quiet) {
@@ -87,17 +103,48 @@ MediaPlayer& Sounds::PlayerOf(EffectSlot slot) {
 }
 
 void Sounds::PlayEffect(Effect effect) {
-    PlayEffect(PlayerOf(effect), settings_.EffectOn(effect));
+    if (!settings_.EffectOn(effect)) {
+        return;
+    }
+    Prepare();
+    PlayEffect(PlayerOf(effect), true);
 }
 
 void Sounds::SetEffectFile(EffectSlot slot, const std::string& file) {
     settings_.EffectFile(slot) = file;
+    if (!prepared_) {
+        // Opened with the others, and reported like a file changed now.
+        reportFailure_[static_cast<std::size_t>(slot)] = true;
+        Prepare();
+        return;
+    }
     MediaPlayer& player = PlayerOf(slot);
     player.Close();
     OpenPlayer(player, file, false);
 }
 
+void Sounds::NameEffectFile(EffectSlot slot, const std::string& file) {
+    if (prepared_) {
+        SetEffectFile(slot, file);
+        return;
+    }
+    settings_.EffectFile(slot) = file;
+    // Whether the device works is not known yet; a file that cannot be read
+    // at all is worth saying either way.
+    int fd = -1;
+    std::int64_t size = 0;
+    const FileResult checked = OpenRegularFile(Resolve(file), kEffectFileCap, fd, size);
+    if (fd >= 0) {
+        ::close(fd);
+    }
+    reportFailure_[static_cast<std::size_t>(slot)] = checked.ok;
+    if (!checked.ok) {
+        Report(file.empty() ? checked.reason : file + ": " + checked.reason);
+    }
+}
+
 void Sounds::StartMusic() {
+    Prepare();
     // Notifications caused by the switch find the music off.
     settings_.PlayMusic = false;
     stoppedByUs_ = false;
@@ -134,13 +181,17 @@ void Sounds::GiveUpMusic(const std::string& text) {
 }
 
 void Sounds::StopMusic() {
-    if (music_->Mode() == PlayerMode::Playing) {
-        stoppedByUs_ = true;
-        music_->Stop();
+    if (!prepared_ || !music_->IsOpen()) {
+        return;
     }
+    // The notice of a play cut short, or of one that has just ended, must
+    // not start the next song.
+    stoppedByUs_ = true;
+    music_->Close();
 }
 
 bool Sounds::LoadMusicFile() {
+    Prepare();
     if (!settings_.CycleMusic) {
         return true;
     }
@@ -199,7 +250,9 @@ void Sounds::DXTimer1Deactivate() {
     if (settings_.PlayMusic && settings_.PauseMusic) {
         MusicPausedByDeactivate = true;
         settings_.PlayMusic = false;
-        music_->Pause();
+        if (prepared_) {
+            music_->Pause();
+        }
     } else {
         MusicPausedByDeactivate = false;
     }
@@ -209,7 +262,9 @@ void Sounds::DXTimer1Activate() {
     if (MusicPausedByDeactivate && settings_.PauseMusic) {
         MusicPausedByDeactivate = false;
         settings_.PlayMusic = true;
-        music_->Play();
+        if (prepared_) {
+            music_->Play();
+        }
     }
 }
 

@@ -13,8 +13,9 @@
 #include <QTimer>
 
 #include "app/MainUnit1.h"
-#include "audio/SdlMediaService.h"
+#include "audio/ModuleMediaService.h"
 #include "bench/BenchWindow.h"
+#include "persistence/ProgramFolder.h"
 #include "presentation/Background.h"
 #include "presentation/BoardAnimation.h"
 #include "presentation/BoardPainter.h"
@@ -124,7 +125,9 @@ double CpuSeconds() {
 void BM_RunningGameCpuOver10s(benchmark::State& state) {
     App();
     for (auto _ : state) {
-        TMainBoard board(std::make_unique<SilentDialogs>(), std::make_unique<SdlMediaService>(),
+        // The sound as the program has it: its module loads when the clock starts.
+        TMainBoard board(std::make_unique<SilentDialogs>(),
+                         std::make_unique<ModuleMediaService>(ProgramFolder()),
                          "/nonexistent-zorvane-bench/");
         board.show();
         board.FormActivate();

@@ -16,7 +16,8 @@ namespace zorvane {
 class OptionsHooks {
   public:
     virtual ~OptionsHooks() = default;
-    // The slot's file setting already holds the name; reopen its player.
+    // The slot's file setting already holds the name; its player follows
+    // (or, before there are players, the file is checked).
     virtual void SetEffectFile(EffectSlot slot, const std::string& file);
     // The Start Rows check marks follow (none checked outside 1..5).
     virtual void StartRowsRead(int startRows);

@@ -119,8 +119,14 @@ TEST_F(EditOptions, MuteAllAndTheSoundsReopenedOnlyWhenTheirNameChanged) {
     EXPECT_TRUE(b.GameSettings().PlayBad);
     EXPECT_FALSE(b.GameSettings().PlayGood);
     EXPECT_EQ(b.GameSettings().ExplodeSound, "EXPLODE.wav");
-    EXPECT_EQ(media->log, (std::vector<std::string>{"explode close", "explode open EXPLODE.wav"}));
+    // Nothing had sounded yet: the change makes the players, on the new name.
+    EXPECT_EQ(media->log,
+              (std::vector<std::string>{"wump open wump.wav", "subping open subping.wav",
+                                        "explode open EXPLODE.wav", "clicker open click.wav"}));
     Edit(QDialog::Rejected, [](TFrmOptions& d) { EXPECT_TRUE(d.CBMuteAll->isChecked()); });
+    media->log.clear();
+    Edit(QDialog::Accepted, [](TFrmOptions& d) { d.SoundBoxes[2]->setText("explode.wav"); });
+    EXPECT_EQ(media->log, (std::vector<std::string>{"explode close", "explode open explode.wav"}));
 }
 
 TEST_F(EditOptions, AFolderBoxNamingASongIsCutBackToItsFolder) {

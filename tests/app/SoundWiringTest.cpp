@@ -1,24 +1,93 @@
-// The main window's sounds: moves reach their players, the options file
-// reopens players and starts the music, and losing activation pauses it.
+// The main window's sounds: nothing is made before the game clock first
+// runs, moves reach their players, the options file reopens players and
+// starts the music, and losing activation pauses it.
+
+#include <QPushButton>
+#include <QTest>
 
 #include "AppFixture.h"
+#include "presentation/BoardMarks.h"
 
 namespace zorvane::test {
 namespace {
 
 using SoundWiring = AppTest;
+using Log = std::vector<std::string>;
 
 bool Logged(const FakeMediaService& media, const std::string& line) {
     return std::find(media.log.begin(), media.log.end(), line) != media.log.end();
 }
 
-TEST_F(SoundWiring, MovesPlayTheirEffects) {
-    Start();
+int MessagesWith(const ScriptedDialogs& dialogs, const QString& text) {
+    return static_cast<int>(dialogs.log.filter(text).size());
+}
+
+// The player starts the paused game from the keyboard.
+void PressStart(TMainBoard& b) {
+    b.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&b));
+    QTest::keyClick(&b, Qt::Key_P, Qt::ControlModifier);
+    ASSERT_TRUE(b.Clock().Enabled());
+    QApplication::processEvents();
+}
+
+void ClickCell(TMainBoard& b, int row, int col) {
+    const QPoint centre = CellRect({row, col}, b.CurrentGame()->NumRows()).center();
+    QTest::mouseClick(b.BoardPanel(), Qt::LeftButton, {}, centre);
+}
+
+TEST_F(SoundWiring, NothingSoundsBeforeTheClockRunsThenMovesPlayTheirEffects) {
+    TMainBoard& b = Start();
+    QApplication::processEvents();
+    // The start-up runs and stops the clock at once: no reason for sound.
+    EXPECT_TRUE(media->players.empty());
+    EXPECT_TRUE(media->log.empty());
+
+    PressStart(b);
+    EXPECT_EQ(media->log, (Log{"wump open wump.wav", "subping open subping.wav",
+                               "explode open explode.wav", "clicker open click.wav"}));
     SetBoard({"2.........", "111......."});
     media->log.clear();
-    game().Num1Click({true, 0});  // a good move
-    game().Num1Click({true, 5});  // an empty cell: a bad move
-    EXPECT_EQ(media->log, (std::vector<std::string>{"subping play", "wump play"}));
+    ClickCell(b, 0, 0);  // a good move
+    ClickCell(b, 0, 5);  // an empty cell: a bad move
+    EXPECT_EQ(media->log, (Log{"subping play", "wump play"}));
+}
+
+TEST_F(SoundWiring, AFirstMoveWithoutStartGetsItsSoundsReadyAtThePress) {
+    TMainBoard& b = Start();
+    SetBoard({"2.........", "111......."});
+    const QPoint cell = CellRect({0, 0}, game().NumRows()).center();
+    QTest::mousePress(b.BoardPanel(), Qt::RightButton, {}, cell);  // not aiming at a move
+    QTest::mouseRelease(b.BoardPanel(), Qt::RightButton, {}, cell);
+    EXPECT_TRUE(media->players.empty());
+    QTest::mousePress(b.BoardPanel(), Qt::LeftButton, {}, cell);
+    EXPECT_EQ(media->log.size(), 4u);  // the four effects, before the move
+    media->log.clear();
+    QTest::mouseRelease(b.BoardPanel(), Qt::LeftButton, {}, cell);
+    EXPECT_EQ(media->log, Log{"subping play"});
+    EXPECT_FALSE(game().Paused);
+}
+
+TEST_F(SoundWiring, SoundFilesOfTheOptionsFileAreReportedOnce) {
+    WriteFile("broken.wav", "x");  // there, but it will not decode
+    const std::string missing = (folder / "missing.wav").string();
+    WriteFile("Options.txt", "BadSound=" + missing + "\r\nGoodSound=broken.wav\r\n");
+    unreadableSounds = {missing, (folder / "broken.wav").string()};
+    TMainBoard& b = Start();
+    // The missing file in the start-up message, before any sound work.
+    EXPECT_EQ(MessagesWith(*dialogs, "missing.wav"), 1) << dialogs->log.join("\n").toStdString();
+    EXPECT_TRUE(dialogs->log.contains(
+        QString::fromStdString("message: Error: " + missing + ": No such file or directory")));
+    EXPECT_EQ(MessagesWith(*dialogs, "broken.wav"), 0);
+    EXPECT_TRUE(media->players.empty());
+
+    PressStart(b);
+    EXPECT_TRUE(Logged(*media, "wump open " + missing));
+    EXPECT_EQ(MessagesWith(*dialogs, "missing.wav"), 1);
+    EXPECT_TRUE(dialogs->log.contains("message: Error: broken.wav: The file cannot be played"));
+    b.PauseButton()->click();
+    PressStart(b);
+    EXPECT_EQ(dialogs->log.size(), 2);
 }
 
 TEST_F(SoundWiring, TheOptionsFileReopensPlayersAndStartsTheMusic) {
@@ -28,9 +97,11 @@ TEST_F(SoundWiring, TheOptionsFileReopensPlayersAndStartsTheMusic) {
                                  (folder / "Songs").string() + "\r\nPauseMusic=TRUE\r\n");
     unreadableSounds = {"/nowhere/boing.wav"};
     TMainBoard& b = Start();
+    // The music needs the players at once; the missing file was said when
+    // it was read, and only then.
     EXPECT_TRUE(Logged(*media, "wump open /nowhere/boing.wav"));
-    EXPECT_TRUE(
-        dialogs->log.contains("message: Error: /nowhere/boing.wav: The file cannot be played"));
+    EXPECT_EQ(dialogs->log,
+              QStringList{"message: Error: /nowhere/boing.wav: No such file or directory"});
     EXPECT_EQ(b.GameSettings().BadSound, "/nowhere/boing.wav");
     EXPECT_TRUE(Logged(*media, "music open " + (folder / "Songs").string() + "/tune.mid"));
     EXPECT_TRUE(Logged(*media, "music play"));

@@ -33,13 +33,18 @@ class SoundsTest : public ::testing::Test {
 
     void Touch(const std::string& name) { std::ofstream(folder / name) << "x"; }
 
-    Sounds& Make() {
+    Sounds& MakeUnprepared() {
         sounds = std::make_unique<Sounds>(media, settings, random, folder.string() + "/");
         sounds->ShowError = [this](const std::string& caption, const std::string& text) {
             errors.push_back(caption + ": " + text);
         };
         sounds->SongOpened = [this](const std::string& song) { opened.push_back(song); };
         sounds->Now = [this] { return now; };
+        return *sounds;
+    }
+    // Ready to play, as once the game clock has run.
+    Sounds& Make() {
+        MakeUnprepared().Prepare();
         media.log.clear();
         return *sounds;
     }
@@ -75,19 +80,87 @@ class SoundsTest : public ::testing::Test {
     std::chrono::steady_clock::time_point now;
 };
 
-TEST_F(SoundsTest, TheEffectPlayersOpenTheirDefaultFilesAndAMissingOneIsSilent) {
+TEST_F(SoundsTest, NothingIsMadeBeforeItIsNeededThenTheDefaultFilesOpenAndAMissingOneIsSilent) {
     Touch("subping.wav");
     media.unreadable = {"wump.wav"};
-    sounds = std::make_unique<Sounds>(media, settings, random, folder.string() + "/");
+    Sounds& s = MakeUnprepared();
+    // What the game does before the clock first runs asks nothing of the service.
+    s.StopMusic();
+    settings.PlayMusic = settings.PauseMusic = true;
+    s.DXTimer1Deactivate();
+    s.DXTimer1Activate();
+    EXPECT_TRUE(media.players.empty());
+    EXPECT_TRUE(media.log.empty());
+    EXPECT_FALSE(s.Prepared());
+
+    s.Prepare();
+    s.Prepare();  // once only
+    ASSERT_EQ(media.players.size(), 5u);
     // A bare name missing from the current folder is found beside the program.
     EXPECT_EQ(media.log,
-              (Log{"wump open wump.wav", "explode open explode.wav",
-                   "subping open " + folder.string() + "/subping.wav", "clicker open click.wav"}));
+              (Log{"wump open wump.wav", "subping open " + folder.string() + "/subping.wav",
+                   "explode open explode.wav", "clicker open click.wav"}));
     EXPECT_TRUE(errors.empty());
     media.log.clear();
-    sounds->PlayEffect(Effect::Bad);  // no file: nothing is sent, nothing is said
+    s.PlayEffect(Effect::Bad);  // no file: nothing is sent, nothing is said
     EXPECT_TRUE(media.log.empty());
     EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(SoundsTest, TheFirstEffectThatSoundsMakesThePlayersReady) {
+    Sounds& s = MakeUnprepared();
+    settings.PlayClick = false;
+    s.PlayEffect(Effect::Row);  // switched off: still nothing to make
+    EXPECT_TRUE(media.players.empty());
+    settings.PlayClick = true;
+    s.PlayEffect(Effect::Row);
+    EXPECT_EQ(media.log,
+              (Log{"wump open wump.wav", "subping open subping.wav", "explode open explode.wav",
+                   "clicker open click.wav", "clicker play"}));
+}
+
+TEST_F(SoundsTest, FilesNamedInTheOptionsAreCheckedAtOnceDecodedLaterAndReportedOnce) {
+    Touch("broken.wav");  // there, but the service cannot decode it
+    Touch("good.wav");
+    fs::create_directories(folder / "folder.wav");
+    const std::string missing = folder.string() + "/missing.wav";
+    media.unreadable = {folder.string() + "/broken.wav", missing, folder.string() + "/folder.wav"};
+    Sounds& s = MakeUnprepared();
+    s.NameEffectFile(EffectSlot::Bad, missing);
+    s.NameEffectFile(EffectSlot::Good, "broken.wav");
+    s.NameEffectFile(EffectSlot::Explode, "good.wav");
+    s.NameEffectFile(EffectSlot::Row, "folder.wav");
+    EXPECT_EQ(settings.BadSound, missing);
+    EXPECT_EQ(settings.RowSound, "folder.wav");
+    // Nothing is opened yet, but what cannot be read at all is said now.
+    EXPECT_TRUE(media.players.empty());
+    EXPECT_EQ(errors, (Log{"Error: " + missing + ": No such file or directory",
+                           "Error: folder.wav: not a regular file"}));
+
+    errors.clear();
+    s.Prepare();
+    EXPECT_EQ(media.log,
+              (Log{"wump open " + missing, "subping open " + folder.string() + "/broken.wav",
+                   "explode open " + folder.string() + "/good.wav",
+                   "clicker open " + folder.string() + "/folder.wav"}));
+    EXPECT_EQ(errors, Log{"Error: broken.wav: The file cannot be played"});
+
+    // Named again once the players are ready: opened and reported at once.
+    errors.clear();
+    s.NameEffectFile(EffectSlot::Bad, missing);
+    EXPECT_EQ(errors, Log{"Error: " + missing + ": The file cannot be played"});
+}
+
+TEST_F(SoundsTest, WithoutADeviceOnlyFilesThatCannotBeReadAreReported) {
+    Touch("broken.wav");
+    media.deviceOpen = false;
+    media.unreadable = {folder.string() + "/broken.wav", "gone.wav"};
+    Sounds& s = MakeUnprepared();
+    s.NameEffectFile(EffectSlot::Good, "broken.wav");
+    s.NameEffectFile(EffectSlot::Bad, "gone.wav");
+    EXPECT_EQ(errors, Log{"Error: gone.wav: No such file or directory"});
+    s.Prepare();
+    EXPECT_EQ(errors.size(), 1u);
 }
 
 TEST_F(SoundsTest, EffectsFollowTheirSwitchesAndRestartFromTheBeginning) {
@@ -104,6 +177,14 @@ TEST_F(SoundsTest, EffectsFollowTheirSwitchesAndRestartFromTheBeginning) {
 }
 
 TEST_F(SoundsTest, ChangingAnEffectFileStoresItAndReopensThePlayer) {
+    // Changed before anything sounded: the players are made for it, and the
+    // new file is reported like any change.
+    media.unreadable = {"first.wav"};
+    MakeUnprepared().SetEffectFile(EffectSlot::Explode, "first.wav");
+    EXPECT_EQ(media.log[2], "explode open first.wav");
+    EXPECT_EQ(errors, Log{"Error: first.wav: The file cannot be played"});
+    errors.clear();
+
     Sounds& s = Make();
     s.SetEffectFile(EffectSlot::Row, "tick.wav");
     EXPECT_EQ(settings.RowSound, "tick.wav");
@@ -224,13 +305,16 @@ TEST_F(SoundsTest, OneSongLoopsWithoutBeingReopened) {
     PlayFor(std::chrono::minutes(3));
     EXPECT_EQ(media.log, (Log{"music rewind", "music play"}));
 
-    // Stopping keeps the file open; a late notice then finds the music off.
+    // Stopping closes the song, so that nothing holds the device or a
+    // synthesizer; a late notice then finds the music off.
     settings.PlayMusic = false;
-    s.StopMusic();
     media.log.clear();
+    s.StopMusic();
+    EXPECT_EQ(media.log, Log{"music close"});
+    EXPECT_FALSE(Music().IsOpen());
     Music().Notify();
-    EXPECT_TRUE(media.log.empty());
-    EXPECT_TRUE(Music().IsOpen());
+    s.StopMusic();  // nothing left to close
+    EXPECT_EQ(media.log, Log{"music close"});
 }
 
 TEST_F(SoundsTest, TheMusicPausesWhileInactiveOnlyWhenAskedTo) {
@@ -283,7 +367,7 @@ TEST_F(SoundsTest, MusicStoppedFromTheOptionsStaysStopped) {
     media.log.clear();
     Music().Notify();
     EXPECT_TRUE(media.log.empty());
-    EXPECT_EQ(Music().Mode(), PlayerMode::Stopped);
+    EXPECT_EQ(Music().Mode(), PlayerMode::NotReady);
     s.StartMusic();  // a new start brings the notices back
     EXPECT_FALSE(errors.empty());
 }

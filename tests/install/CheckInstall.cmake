@@ -1,7 +1,8 @@
 cmake_minimum_required(VERSION 3.25)
 
 # Installs a build into a scratch ROOT and checks what a player gets: the
-# launcher leads to the real program, the installed-copy marker lies beside it
+# launcher leads to the real program, its sound module and the installed-copy
+# marker lie beside it
 # (and never in the build's program folder), every data file of the build's
 # program folder is reachable, unchanged, from the installed program folder,
 # data kept apart is really there and linked in by relative links, and the
@@ -69,6 +70,17 @@ if(EXISTS "${BIN}/zorvane")
   endif()
   cmake_path(GET program PARENT_PATH folder)
 
+  # The modules the program loads from its own folder lie there themselves.
+  file(GLOB modules RELATIVE "${BIN}" "${BIN}/*.so")
+  if(NOT modules)
+    fail("no sound module beside the built program in ${BIN}")
+  endif()
+  foreach(name IN LISTS modules)
+    if(NOT EXISTS "${folder}/${name}" OR IS_SYMLINK "${folder}/${name}")
+      fail("the module ${name} is not installed in the program folder ${folder}")
+    endif()
+  endforeach()
+
   file(SIZE "${folder}/zorvane.installed" size)  # fails when missing
   if(NOT size EQUAL 0)
     fail("the marker ${folder}/zorvane.installed is not empty")
@@ -90,9 +102,9 @@ if(EXISTS "${BIN}/zorvane")
 endif()
 
 # Every data file beside the built program, but the programs themselves (no
-# extension) and the player's own files.
+# extension), their modules and the player's own files.
 file(GLOB_RECURSE data RELATIVE "${BIN}" "${BIN}/*")
-list(FILTER data EXCLUDE REGEX "(^|/)[^./]+$|^(Options|Scores)\\.txt$|\\.SAV$")
+list(FILTER data EXCLUDE REGEX "(^|/)[^./]+$|\\.so$|^(Options|Scores)\\.txt$|\\.SAV$")
 if(NOT data)
   fail("no data files beside the built program in ${BIN}")
 endif()
