@@ -22,7 +22,7 @@
 
 #include "app/MainUnit1.h"
 #include "audio/ListDir.h"
-#include "audio/SdlMediaService.h"
+#include "audio/ModuleMediaService.h"
 #include "bench/BenchWindow.h"
 #include "persistence/ProgramFolder.h"
 #include "presentation/BoardMarks.h"
@@ -204,7 +204,7 @@ int main(int argc, char** argv) {
     bool flat = true;
     {
         TMainBoard board(std::make_unique<bench::SilentDialogs>(),
-                         std::make_unique<SdlMediaService>(), ProgramFolder());
+                         std::make_unique<ModuleMediaService>(ProgramFolder()), ProgramFolder());
         board.show();
         board.FormActivate();
         std::printf("start: RSS %ld kB\n", bench::ResidentKb());
