@@ -206,6 +206,9 @@ int main(int argc, char** argv) {
         TMainBoard board(std::make_unique<bench::SilentDialogs>(),
                          std::make_unique<ModuleMediaService>(ProgramFolder()), ProgramFolder());
         board.show();
+        // The game clock ticks only while the program is active; without a
+        // window manager nothing else activates the window.
+        board.activateWindow();
         board.FormActivate();
         std::printf("start: RSS %ld kB\n", bench::ResidentKb());
         flat = bench::Report("game", bench::SoakGame(board, minutes, realTime)) && flat;
