@@ -16,13 +16,8 @@ TFrmAbout* TMainBoard::MakeAboutWindow() {
 TFrmScores* TMainBoard::MakeScoresWindow() {
     auto* scores = new TFrmScores(scores_, this);
     scores->SaveTable = [this] {
-        const std::string path = files_.ScoresToWrite();
-        FileResult result = CreateFolderFor(path);
-        if (result.ok) {
-            result = scores_.SaveScores(path);
-        }
-        if (!result.ok) {
-            ReportFileError(path, result);
+        if (game_) {
+            game_->SaveHighScores();
         }
     };
     return scores;

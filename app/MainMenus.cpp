@@ -121,6 +121,9 @@ void TMainBoard::ExitSubMenuClick() {
 
 void TMainBoard::SaveOptions1Click() {
     const std::string path = files_.OptionsToWrite();
+    if (path.empty()) {
+        return;  // no home to keep them in, as the player was told at start
+    }
     FileResult result = CreateFolderFor(path);
     if (result.ok) {
         result = SaveOptions(path, settings_);

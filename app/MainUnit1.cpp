@@ -4,8 +4,10 @@
 #include "app/MainUnit1.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDate>
 #include <QEvent>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -18,7 +20,6 @@
 #include "app/BoardGuide.h"
 #include "app/MessageBatch.h"
 #include "app/MoveMotion.h"
-#include "app/PlayerHomes.h"
 #include "components/WindowPlacement.h"
 #include "dialogs/Name1.h"
 #include "dialogs/Scores1.h"
@@ -27,6 +28,7 @@
 #include "help/WebLinks.h"
 #include "options/Options1.h"
 #include "persistence/Elide.h"
+#include "persistence/PlayerHomes.h"
 #include "presentation/BoardPainter.h"
 
 namespace zorvane {
@@ -186,6 +188,13 @@ bool TMainBoard::event(QEvent* event) {
     return handled;
 }
 
+void TMainBoard::closeEvent(QCloseEvent* event) {
+    if (game_) {
+        game_->SaveHighScoresAtQuit();
+    }
+    QMainWindow::closeEvent(event);
+}
+
 void TMainBoard::FormActivate() {
     if (startUpDone_) {
         return;
@@ -217,9 +226,22 @@ void TMainBoard::InitialLoad() {
 
     const std::string scoresPath = files_.ScoresToRead();
     scores_ = HighScoreTable(TodayText());
+    // While another copy holds the scores' lock the window goes on painting
+    // and the clock ticking; what the player does waits for the save.
+    scores_.SetLockWaiting({[](std::chrono::milliseconds pause) {
+        QEventLoop loop;
+        QTimer::singleShot(pause, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }});
     const FileResult scores = scores_.LoadScores(scoresPath);
     if (!scores.ok) {
         ReportFileError(scoresPath, scores);
+    }
+
+    if (files_.Homeless()) {
+        ShowMessage("Error",
+                    "Zorvane cannot find your home folder (HOME is not set and the user "
+                    "database names none), so your options and high scores will not be saved.");
     }
 
     game_.emplace(settings_, *this, random_, scores_);

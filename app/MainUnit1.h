@@ -127,6 +127,9 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
 
   protected:
     bool event(QEvent* event) override;
+    // However the window closes, high scores not written yet get their last
+    // chance.
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:

@@ -2,15 +2,28 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <memory>
 
 #include "app/MainUnit1.h"
+#include "app/NoDisplay.h"
 #include "app/SignalQuit.h"
 #include "audio/ModuleMediaService.h"
 #include "persistence/ProgramFolder.h"
 #include "resources/Resources.h"
 
+namespace {
+
+// Opens the display, or ends the program with one line saying why not.
+std::unique_ptr<QApplication> OpenApplication(int& argc, char** argv) {
+    zorvane::ExitWhenNoDisplayIsNamed();
+    const zorvane::DisplayOpening opening;
+    return std::make_unique<QApplication>(argc, argv);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app = OpenApplication(argc, argv);
     // From the very start, so a signal is never lost; it is acted on once the
     // event loop runs.
     zorvane::SignalQuit signalQuit;
@@ -28,5 +41,5 @@ int main(int argc, char** argv) {
     // Without a window manager a shown window stays inactive, and the game
     // clock ticks only while the program is active.
     board.activateWindow();
-    return app.exec();
+    return QApplication::exec();
 }

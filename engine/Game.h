@@ -127,6 +127,13 @@ class Game : private SavedGameSink {
     void StopClockForDialog();
     void ResumeClockAfterDialog();
 
+    // Writes the high-score table's pending changes to ScoresPath, making
+    // its folder first; a failure is shown once and the changes stay pending.
+    void SaveHighScores();
+    // The same as the game quits: when changes are still pending and cannot
+    // be written, one message names each of them and the file.
+    void SaveHighScoresAtQuit();
+
     // Saved games; a file that cannot be written or read is reported in a
     // message box and the game goes on unchanged.
     SavedGame CurrentSavedGame() const;
@@ -180,6 +187,7 @@ class Game : private SavedGameSink {
     void StopClock();
     bool OnBoard(int row, int col) const;
     void ReportFileError(const std::string& path, const FileResult& result);
+    FileResult WriteHighScores();
 
     void LoadScore(std::int32_t score) override;
     void LoadLevel(std::int32_t level) override;

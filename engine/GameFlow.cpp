@@ -85,16 +85,7 @@ void Game::GameOver() {
     if (scores_.IsHighScore(Score)) {
         const std::string name = host_.AskHighScoreName();
         scores_.InsertScore(name, Score, Level, host_.TodayText());
-        if (!ScoresPath.empty()) {
-            // The player's data folder is made with the first score kept there.
-            FileResult saved = CreateFolderFor(ScoresPath);
-            if (saved.ok) {
-                saved = scores_.SaveScores(ScoresPath);
-            }
-            if (!saved.ok) {
-                ReportFileError(ScoresPath, saved);
-            }
-        }
+        SaveHighScores();
         host_.ShowHighScores();
     }
     if (host_.AskYesNo("Confirm", "Would you like to play again?")) {
@@ -129,6 +120,43 @@ void Game::ResumeClockAfterDialog() {
     if (!Paused) {
         StartClock();
     }
+}
+
+FileResult Game::WriteHighScores() {
+    // The player's data folder is made with the first score kept there.
+    FileResult saved = CreateFolderFor(ScoresPath);
+    if (saved.ok) {
+        saved = scores_.SaveScores(ScoresPath);
+    }
+    return saved;
+}
+
+void Game::SaveHighScores() {
+    if (ScoresPath.empty()) {
+        return;
+    }
+    const FileResult saved = WriteHighScores();
+    if (!saved.ok) {
+        ReportFileError(ScoresPath, saved);
+    }
+}
+
+void Game::SaveHighScoresAtQuit() {
+    const std::vector<std::string> pending = scores_.PendingChanges();
+    if (ScoresPath.empty() || pending.empty()) {
+        return;
+    }
+    const FileResult saved = WriteHighScores();
+    if (saved.ok) {
+        return;
+    }
+    // The last chance: the player learns exactly what is lost, and where.
+    std::string text =
+        "These high scores could not be saved in " + ScoresPath + " (" + saved.reason + "):";
+    for (const std::string& change : pending) {
+        text += "\r" + change;
+    }
+    host_.ShowMessage("Error", text);
 }
 
 void Game::ReportFileError(const std::string& path, const FileResult& result) {

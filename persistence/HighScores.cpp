@@ -10,6 +10,7 @@ namespace {
 constexpr const char* kHeader = "; Scores for Zorvane v. 1.0 b";
 constexpr const char* kLeftAlone =
     "; the file is left as it is, and new high scores are kept only while the game runs";
+constexpr const char* kSavedLater = "; the new high scores are kept and saved later";
 
 ScoreRow ParseRow(std::string_view line) {
     // The name is last, so any further "|" belongs to it.
@@ -80,18 +81,26 @@ FileResult HighScoreTable::LoadScores(const std::string& path) {
     return result;
 }
 
+FileResult HighScoreTable::Failed(FileResult result) {
+    result.ok = false;
+    result.alreadyReported = result.reason == lastFailure_;
+    lastFailure_ = result.reason;
+    return result;
+}
+
 FileResult HighScoreTable::SaveScores(const std::string& path) {
-    const FileLock lock(path);
+    // Written without the lock, another game's save could undo this one's.
+    const FileLock lock(path, waiting_);
+    if (!lock.Held()) {
+        return Failed({false, false, lock.Reason() + kSavedLater});
+    }
     std::vector<std::string> lines;
     FileResult read = ReadTextFileIfPresent(path, lines);
     if (!read.ok) {
         // Whatever it holds may be someone's scores: it is never replaced unread.
         read.reason += kLeftAlone;
-        read.alreadyReported = read.reason == lastFailure_;
-        lastFailure_ = read.reason;
-        return read;
+        return Failed(read);
     }
-    lastFailure_.clear();
     if (!read.missing) {
         HighScoreTable onDisk;
         onDisk.ApplyLines(lines);
@@ -101,10 +110,32 @@ FileResult HighScoreTable::SaveScores(const std::string& path) {
         rows_ = onDisk.rows_;
     }
     const FileResult written = WriteTextFile(path, Lines());
-    if (written.ok) {
-        unsaved_.clear();
+    if (!written.ok) {
+        return Failed(written);
     }
+    unsaved_.clear();
+    lastFailure_.clear();
     return written;
+}
+
+std::vector<std::string> HighScoreTable::PendingChanges() const {
+    std::vector<std::string> lines;
+    for (const Change& change : unsaved_) {
+        switch (change.kind) {
+            case Change::Kind::Insert:
+                lines.push_back(change.row.Score + " by " + change.row.Name + ", level " +
+                                change.row.Level + ", " + change.row.Date);
+                break;
+            case Change::Kind::Clear:
+                lines.push_back("the table cleared on " + change.today);
+                break;
+            case Change::Kind::Edit:
+                lines.push_back(change.row.Score + " by " + change.row.Name + " changed to " +
+                                change.edited);
+                break;
+        }
+    }
+    return lines;
 }
 
 bool HighScoreTable::IsHighScore(std::int32_t score) const {

@@ -6,8 +6,10 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "persistence/FileLock.h"
 #include "persistence/TextFile.h"
 
 namespace zorvane {
@@ -33,13 +35,20 @@ class HighScoreTable {
     // missing set. A file that exists but cannot be read changes nothing, and
     // the reason says that the file is left alone.
     FileResult LoadScores(const std::string& path);
-    // Writes the table after changes. Under a lock beside the file the file
-    // is read again and the changes made since the last load or save are made
-    // over its rows, so what another running game wrote meanwhile stays; the
-    // result becomes this table. A file that exists but cannot be read is
-    // never replaced: the changes stay here, in memory only, and the failure
-    // comes back with alreadyReported set when it was the last one returned.
+    // Writes the table after changes, only ever under the lock beside the
+    // file: the file is read again and the changes made since the last load
+    // or save are made over its rows, so what another running game wrote
+    // meanwhile stays; the result becomes this table. When the lock cannot
+    // be had, the file cannot be read (it is never replaced unread) or the
+    // write fails, the changes stay pending for the next save, and a failure
+    // that is the one returned last comes back with alreadyReported set.
     FileResult SaveScores(const std::string& path);
+    // How a save waits while another copy of the game holds the lock.
+    void SetLockWaiting(LockWaiting waiting) { waiting_ = std::move(waiting); }
+
+    // Changes no save has written yet, one line each for the player ("12345
+    // by Ann, level 7, 12/8/26"); empty when there are none.
+    std::vector<std::string> PendingChanges() const;
 
     // Text comparison against the last row: longer wins, then greater.
     bool IsHighScore(std::int32_t score) const;
@@ -75,10 +84,13 @@ class HighScoreTable {
     void ClearRows(const std::string& today);
     bool InsertRow(const ScoreRow& row, std::int32_t score);
     void Make(const Change& change);
+    // Returns the failure, marked when it repeats the last one, and keeps it.
+    FileResult Failed(FileResult result);
 
     std::array<ScoreRow, kRows> rows_;
     std::vector<Change> unsaved_;
-    std::string lastFailure_;  // the reason last returned for an unreadable file
+    std::string lastFailure_;  // the reason of the last failure returned
+    LockWaiting waiting_;
 };
 
 }  // namespace zorvane

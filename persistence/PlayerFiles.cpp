@@ -33,9 +33,8 @@ PlayerFiles::PlayerFiles(std::string programFolder, bool installed, PlayerHomes 
     if (!writable) {
         writable = FolderWritable;
     }
-    // Without a home to go to, beside the program is the only place left.
-    const bool haveHomes = !homes_.config.empty() && !homes_.data.empty();
-    inHome_ = haveHomes && (installed || !writable(programFolder_));
+    inHome_ = installed || !writable(programFolder_);
+    homeless_ = inHome_ && (homes_.config.empty() || homes_.data.empty());
 }
 
 std::string PlayerFiles::ToRead(const std::string& home, const char* name) const {
@@ -45,10 +44,13 @@ std::string PlayerFiles::ToRead(const std::string& home, const char* name) const
     // With neither file there, reading the shipped one finds it missing and
     // the defaults hold.
     const std::string own = home + name;
-    return exists_(own) ? own : programFolder_ + name;
+    return !homeless_ && exists_(own) ? own : programFolder_ + name;
 }
 
 std::string PlayerFiles::ToWrite(const std::string& home, const char* name) const {
+    if (homeless_) {
+        return {};
+    }
     return (inHome_ ? home : programFolder_) + name;
 }
 

@@ -34,13 +34,16 @@ class PlayerFiles {
     PlayerFiles(std::string programFolder, bool installed, PlayerHomes homes, Probe writable = {},
                 Probe exists = {});
 
-    // Where to read each file now, and where to write it.
+    // Where to read each file now, and where to write it: empty when the
+    // files belong in the player's home and there is none.
     std::string OptionsToRead() const { return ToRead(homes_.config, "Options.txt"); }
     std::string OptionsToWrite() const { return ToWrite(homes_.config, "Options.txt"); }
     std::string ScoresToRead() const { return ToRead(homes_.data, "Scores.txt"); }
     std::string ScoresToWrite() const { return ToWrite(homes_.data, "Scores.txt"); }
     // Where the Save Game and Open Game choosers start.
     std::string GamesFolder() const { return inHome_ ? homes_.data : programFolder_; }
+    // The files belong in the player's home, and no home was found.
+    bool Homeless() const { return homeless_; }
 
   private:
     std::string ToRead(const std::string& home, const char* name) const;
@@ -50,6 +53,7 @@ class PlayerFiles {
     PlayerHomes homes_;
     Probe exists_;
     bool inHome_ = false;
+    bool homeless_ = false;
 };
 
 // Whether the program in `programFolder` was installed: the marker is there.

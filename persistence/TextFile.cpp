@@ -184,11 +184,13 @@ FileResult WriteTextFile(const std::string& path, const std::vector<std::string>
     if (fd < 0) {
         return Failure(errno);
     }
-    // Keep the permissions of the file being replaced, but never ones that
-    // would lock its owner out of the game's own file.
+    // Keep the permissions of the regular file being replaced, but never
+    // ones that would lock its owner out of the game's own file, nor the
+    // set-id and sticky bits. A link's target is not the file being replaced:
+    // the new file then keeps the mode it was made with, as a new one does.
     struct stat old {};
-    if (::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
-        ::fchmod(fd, (old.st_mode & 07777) | S_IRUSR | S_IWUSR);
+    if (::lstat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+        ::fchmod(fd, (old.st_mode & 0777) | S_IRUSR | S_IWUSR);
     }
     const std::string bytes = JoinTextLines(lines);
     int error = 0;

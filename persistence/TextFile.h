@@ -29,8 +29,9 @@ FileResult ReadTextFile(const std::string& path, std::vector<std::string>& lines
 FileResult ReadTextFileIfPresent(const std::string& path, std::vector<std::string>& lines);
 // The temporary is ".<name>.zorvane-<digits>.tmp"; those an interrupted save
 // of the same file left (untouched for a minute) are removed first. The new
-// file keeps the old one's permissions, with at least read and write for its
-// owner.
+// file keeps the permission bits of the regular file it replaces, with at
+// least read and write for its owner; in place of a link or of nothing it gets
+// 0666 less the umask.
 FileResult WriteTextFile(const std::string& path, const std::vector<std::string>& lines);
 
 }  // namespace zorvane

@@ -1,9 +1,15 @@
 #include "persistence/PlayerFiles.h"
 
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <optional>
 #include <set>
+
+#include "persistence/PlayerHomes.h"
 
 #include "TempFolder.h"
 
@@ -120,6 +126,61 @@ TEST(PlayerFiles, TheMarkerBesideTheProgramMakesAnInstalledCopy) {
     // The real probes: a writable folder that is installed still sends the files home.
     EXPECT_EQ(PlayerFiles(program, true, kHomes).OptionsToWrite(), kOwnOptions);
     EXPECT_EQ(PlayerFiles(program, false, kHomes).OptionsToWrite(), program + "Options.txt");
+}
+
+// Sets environment variables for one test and puts them back after it.
+class Environment {
+  public:
+    ~Environment() {
+        for (const auto& [name, value] : saved_) {
+            if (value) {
+                ::setenv(name.c_str(), value->c_str(), 1);
+            } else {
+                ::unsetenv(name.c_str());
+            }
+        }
+    }
+    void Set(const std::string& name, const char* value) {
+        const char* old = std::getenv(name.c_str());
+        saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+        if (value) {
+            ::setenv(name.c_str(), value, 1);
+        } else {
+            ::unsetenv(name.c_str());
+        }
+    }
+
+  private:
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+};
+
+// A service, root's shell or a broken login may have no HOME: the user
+// database names the home, and a relative XDG folder counts for nothing.
+// Without any home an installed copy writes nothing at all.
+TEST(PlayerFiles, HomesNeverFallBackToTheRootOrTheCurrentFolder) {
+    const passwd* user = ::getpwuid(::getuid());
+    ASSERT_NE(user, nullptr);
+    const std::string home = user->pw_dir;
+    if (!std::filesystem::is_directory(home) || home == "/") {
+        GTEST_SKIP() << "this user has no home folder";
+    }
+    Environment environment;
+    environment.Set("XDG_CONFIG_HOME", "relative/config");
+    environment.Set("XDG_DATA_HOME", "/srv/data/");
+    for (const char* unset : {static_cast<const char*>(nullptr), "", "/", "/no/such/home"}) {
+        SCOPED_TRACE(unset ? unset : "unset");
+        environment.Set("HOME", unset);
+        EXPECT_EQ(PlayerHome(), home);
+        const PlayerHomes homes = StandardPlayerHomes();
+        EXPECT_EQ(homes.config, home + "/.config/zorvane/");
+        EXPECT_EQ(homes.data, "/srv/data/zorvane/");
+    }
+
+    const PlayerFiles homeless(kProgram, true, {"", ""});
+    EXPECT_TRUE(homeless.Homeless());
+    EXPECT_EQ(homeless.OptionsToWrite(), "");
+    EXPECT_EQ(homeless.ScoresToWrite(), "");
+    EXPECT_EQ(homeless.ScoresToRead(), kShippedScores);
 }
 
 TEST(PlayerFiles, FoldersAreMadeWithTheirParentsForTheOwnerOnly) {

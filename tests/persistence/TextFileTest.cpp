@@ -174,6 +174,30 @@ TEST(TextFileTest, ReplacingKeepsPermissions) {
     EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
                   std::filesystem::perms::group_read);
+
+    // Set-id and sticky bits never pass to the new file, and a link's
+    // target lends it nothing: in its place the new file is made as new.
+    auto modeOf = [](const std::string& file) {
+        struct stat info {};
+        EXPECT_EQ(::lstat(file.c_str(), &info), 0);
+        return info.st_mode & 07777;
+    };
+    ASSERT_EQ(::chmod(path.c_str(), 04755), 0);
+    ASSERT_TRUE(WriteTextFile(path, {"set-id"}).ok);
+    EXPECT_EQ(modeOf(path), 0755u);
+    const mode_t umask = ::umask(022);
+    for (const mode_t targetMode : {04755, 0666}) {
+        const std::string target = folder.File("target");
+        test::WriteBytes(target, "target\r\n");
+        ASSERT_EQ(::chmod(target.c_str(), targetMode), 0);
+        std::filesystem::remove(path);
+        std::filesystem::create_symlink(target, path);
+        ASSERT_TRUE(WriteTextFile(path, {"through a link"}).ok);
+        EXPECT_EQ(modeOf(path), 0644u) << std::oct << targetMode;
+        EXPECT_EQ(modeOf(target), targetMode);
+        EXPECT_EQ(test::ReadBytes(target), "target\r\n");
+    }
+    ::umask(umask);
 }
 
 TEST(TextFileTest, ProgramFolderHoldsThisTestProgram) {

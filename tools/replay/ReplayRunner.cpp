@@ -64,15 +64,18 @@ class ScriptRunner {
 
     int Run(std::ostream& err) {
         std::string line;
-        while (!host_.Closed() && NextLine(line)) {
+        int status = 0;
+        while (status == 0 && !host_.Closed() && NextLine(line)) {
             try {
                 Execute(line);
             } catch (const ScriptError& e) {
                 err << "line " << lineNumber_ << ": " << e.reason << '\n';
-                return 2;
+                status = 2;
             }
         }
-        return 0;
+        // The end of the script is the game's quit.
+        game_->SaveHighScoresAtQuit();
+        return status;
     }
 
   private:
