@@ -1,6 +1,7 @@
 #include "audio/ListDir.h"
 
 #include <filesystem>
+#include <utility>
 
 namespace zorvane {
 
@@ -16,20 +17,29 @@ void ListFiles(const std::string& folder, std::vector<std::string>& names) {
     }
 }
 
-std::string RandomFile(const std::string& folder, RandomSource& random,
-                       const std::set<std::string>& skip) {
-    random.Seed(ClockSeed());
+std::vector<std::string> FolderFiles(const std::string& folder, const std::set<std::string>& skip) {
     if (folder.empty()) {
         return {};
     }
-    std::vector<std::string> names;
-    ListFiles(folder, names);
+    std::vector<std::string> files;
+    ListFiles(folder, files);
     const std::string prefix = folder.back() == '/' ? folder : folder + "/";
-    std::erase_if(names, [&](const std::string& name) { return skip.count(prefix + name) != 0; });
-    if (names.empty()) {
+    for (std::string& name : files) {
+        name.insert(0, prefix);
+    }
+    std::erase_if(files, [&](const std::string& file) { return skip.count(file) != 0; });
+    return files;
+}
+
+std::string DrawFile(std::vector<std::string>& files, RandomSource& random) {
+    if (files.empty()) {
         return {};
     }
-    return prefix + names[random.Random(static_cast<int>(names.size()))];
+    const auto pick = static_cast<std::size_t>(random.Random(static_cast<int>(files.size())));
+    std::string file = std::move(files[pick]);
+    files[pick] = std::move(files.back());
+    files.pop_back();
+    return file;
 }
 
 }  // namespace zorvane

@@ -1,5 +1,5 @@
 #pragma once
-// The files of a folder, and one picked at random: how background music
+// The files of a folder, and drawing them at random: how background music
 // chooses its next song.
 
 #include <set>
@@ -15,11 +15,13 @@ namespace zorvane {
 // them. A folder that cannot be read gives no names.
 void ListFiles(const std::string& folder, std::vector<std::string>& names);
 
-// Reseeds `random` from the clock, then returns folder + "/" + a name drawn
-// uniformly from ListFiles (no second "/" when the folder ends in one), or
-// the empty text for an empty folder name or a folder without files. Files
-// whose whole name (as returned) is in `skip` are not drawn.
-std::string RandomFile(const std::string& folder, RandomSource& random,
-                       const std::set<std::string>& skip = {});
+// folder + "/" + each name from ListFiles (no second "/" when the folder ends
+// in one), leaving out the whole names in `skip`; none for an empty folder name.
+std::vector<std::string> FolderFiles(const std::string& folder,
+                                     const std::set<std::string>& skip = {});
+
+// Takes one of `files`, drawn uniformly with `random`, out of the list and
+// returns it; the empty text when the list is empty.
+std::string DrawFile(std::vector<std::string>& files, RandomSource& random);
 
 }  // namespace zorvane

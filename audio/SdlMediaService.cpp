@@ -8,8 +8,10 @@
 #include <QTimer>
 #include <algorithm>
 #include <atomic>
+#include <utility>
 
 #include "audio/SdlPlayers.h"
+#include "audio/SoundLibraryLog.h"
 
 namespace zorvane {
 
@@ -29,8 +31,10 @@ constexpr std::size_t kFirstMixerChannels = 8;
 
 }  // namespace
 
-SdlMediaService::SdlMediaService()
-    : noticeTarget_(std::make_unique<QObject>()), idleTimer_(std::make_unique<QTimer>()) {
+SdlMediaService::SdlMediaService(std::vector<std::string> soundFonts)
+    : noticeTarget_(std::make_unique<QObject>()),
+      idleTimer_(std::make_unique<QTimer>()),
+      soundFont_(std::move(soundFonts)) {
     idleTimer_->setSingleShot(true);
     idleTimer_->setInterval(kIdleCloseMs);
     QObject::connect(idleTimer_.get(), &QTimer::timeout, [this] { SleepIfIdle(); });
@@ -47,6 +51,7 @@ void SdlMediaService::StartAudio() {
     // SDL would catch SIGINT and SIGTERM for an event queue nobody reads; the
     // program ends on them itself.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    RouteSoundLibraryMessages();
     if (SDL_Init(SDL_INIT_AUDIO) < 0) {
         startupError_ = SdlErrorText();
         return;

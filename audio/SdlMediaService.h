@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "audio/MediaPlayer.h"
+#include "audio/SoundFont.h"
 
 class QObject;
 class QTimer;
@@ -27,7 +28,8 @@ class SdlMediaService : public MediaService {
     // runs; only one service is live at a time (SDL_mixer has one mixer). When
     // the audio device cannot be opened the service still makes players, and
     // every Open fails with the reason, so the game plays on in silence.
-    SdlMediaService();
+    // MIDI is played with the first of `soundFonts` that exists.
+    explicit SdlMediaService(std::vector<std::string> soundFonts = DebianSoundFonts());
     ~SdlMediaService() override;
     SdlMediaService(const SdlMediaService&) = delete;
     SdlMediaService& operator=(const SdlMediaService&) = delete;
@@ -57,6 +59,8 @@ class SdlMediaService : public MediaService {
     bool OpenMixer();
     void CloseMixer();
     void MusicLoaded(bool loaded) { loadedSongs_ += loaded ? 1 : -1; }
+    // Before each MIDI is made: the empty text, or why there is no font.
+    std::string NameSoundFont() { return soundFont_.Name(); }
 
     std::uint64_t Register(SdlPlayer& player);
     void Unregister(std::uint64_t id);
@@ -88,6 +92,7 @@ class SdlMediaService : public MediaService {
     bool awake_ = false;
     int loadedSongs_ = 0;  // a song's decoder needs the mixer it was made for
     std::unique_ptr<QTimer> idleTimer_;
+    SoundFont soundFont_;
 };
 
 }  // namespace zorvane

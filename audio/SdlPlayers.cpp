@@ -3,15 +3,14 @@
 #include <malloc.h>
 #include <unistd.h>
 
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
-#include <filesystem>
 #include <functional>
-#include <string_view>
 #include <system_error>
 #include <utility>
 
+#include "audio/SongFormat.h"
+#include "audio/SoundLibraryLog.h"
 #include "persistence/FileCheck.h"
 
 namespace zorvane {
@@ -19,8 +18,6 @@ namespace zorvane {
 namespace {
 
 constexpr const char* kServiceGone = "The audio service has shut down";
-constexpr const char* kSoundFonts[] = {"/usr/share/sounds/sf2/TimGM6mb.sf2",
-                                       "/usr/share/sounds/sf2/default-GM.sf2"};
 
 // The file as SDL reads it, once the file checks have passed it: a FIFO or a
 // device would block or feed the decoder for ever. Null with the reason else.
@@ -46,55 +43,13 @@ SDL_RWops* OpenChecked(const std::string& fileName, std::int64_t cap, std::strin
     return file;
 }
 
-// The first guess at a song's format comes from its name's suffix, as when
-// SDL_mixer opens a file by name; without one it goes by the content.
-Mix_MusicType MusicTypeOf(const std::string& fileName) {
-    const std::size_t dot = fileName.rfind('.');
-    const std::size_t slash = fileName.rfind('/');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
-        return MUS_NONE;
-    }
-    std::string suffix = fileName.substr(dot + 1);
-    for (char& c : suffix) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    static const std::pair<const char*, Mix_MusicType> kTypes[] = {
-        {"wav", MUS_WAV},  {"mid", MUS_MID},   {"midi", MUS_MID},  {"kar", MUS_MID},
-        {"ogg", MUS_OGG},  {"opus", MUS_OPUS}, {"flac", MUS_FLAC}, {"mpg", MUS_MP3},
-        {"mpeg", MUS_MP3}, {"mp3", MUS_MP3},   {"mad", MUS_MP3}};
-    for (const auto& [name, type] : kTypes) {
-        if (suffix == name) {
-            return type;
-        }
-    }
-    return MUS_NONE;
-}
-
-// What SDL_mixer itself goes by when a song's name has no known suffix: a
-// standard MIDI file or one wrapped in RIFF. The stream is left where it was.
-bool IsMidi(Mix_MusicType type, SDL_RWops* file) {
-    if (type != MUS_NONE) {
-        return type == MUS_MID;
-    }
-    char magic[12] = {};
+// The first bytes of the file; the stream is left where it was.
+std::string Head(SDL_RWops* file) {
+    std::string head(kSongHeadBytes, '\0');
     const Sint64 start = SDL_RWtell(file);
-    const std::size_t got = SDL_RWread(file, magic, 1, sizeof magic);
+    head.resize(SDL_RWread(file, head.data(), 1, head.size()));
     SDL_RWseek(file, start, RW_SEEK_SET);
-    const std::string_view head(magic, got);
-    return head.starts_with("MThd") ||
-           (head.starts_with("RIFF") && head.size() == 12 && head.substr(8) == "RMID");
-}
-
-// The soundfont is named only for a MIDI song: SDL_mixer's synthesizer loads
-// it into each MIDI song it makes, and frees it with the song.
-void NameSoundFont() {
-    for (const char* font : kSoundFonts) {
-        std::error_code ignored;
-        if (std::filesystem::exists(font, ignored)) {
-            Mix_SetSoundFonts(font);
-            return;
-        }
-    }
+    return head;
 }
 
 }  // namespace
@@ -122,6 +77,7 @@ std::string SdlPlayer::Open(const std::string& fileName) {
         return service_->StartupError();
     }
     SDL_ClearError();
+    NewSongForMessages();
     // Decoding needs the mixer's format, so a sleeping device wakes for it.
     std::string failure = service_->Wake();
     if (failure.empty()) {
@@ -297,6 +253,14 @@ std::string SdlEffectPlayer::Load(const std::string& fileName) {
     if (file == nullptr) {
         return failure;
     }
+    // SDL_mixer decodes a MIDI effect whole with its synthesizer.
+    if (SongFormatOf(Head(file)) == MUS_MID) {
+        failure = Service()->NameSoundFont();
+        if (!failure.empty()) {
+            SDL_RWclose(file);
+            return failure;
+        }
+    }
     chunk_ = Mix_LoadWAV_RW(file, 1);
     return chunk_ != nullptr ? std::string() : SdlErrorText();
 }
@@ -312,10 +276,20 @@ std::string SdlMusicPlayer::Load(const std::string& fileName) {
     if (file == nullptr) {
         return failure;
     }
-    const Mix_MusicType type = MusicTypeOf(fileName);
-    const bool midi = IsMidi(type, file);
+    // The format comes from the content, never from the name: a file of no
+    // known format is turned away here rather than fed to a decoder.
+    const Mix_MusicType type = SongFormatOf(Head(file));
+    if (type == MUS_NONE) {
+        SDL_RWclose(file);
+        return kNotASong;
+    }
+    const bool midi = type == MUS_MID;
     if (midi) {
-        NameSoundFont();
+        failure = Service()->NameSoundFont();
+        if (!failure.empty()) {
+            SDL_RWclose(file);
+            return failure;
+        }
     }
     // The music keeps the file open and closes it when it is freed.
     music_ = Mix_LoadMUSType_RW(file, type, 1);

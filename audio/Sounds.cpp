@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <utility>
+#include <vector>
 
 #include "audio/ListDir.h"
 #include "persistence/FileCheck.h"
@@ -200,12 +201,16 @@ bool Sounds::LoadMusicFile() {
     }
     music_->Close();
     const std::string& folder = settings_.MusicPath;
-    std::string song = RandomFile(folder, random_, triedSongs_);
+    // Listed once for all the tries: a folder of thousands of songs that all
+    // fail is gone through in one pass, not one listing per song.
+    std::vector<std::string> songs = FolderFiles(folder, triedSongs_);
+    random_.Seed(ClockSeed());
+    std::string song = DrawFile(songs, random_);
     if (song.empty() && triedSongs_.empty()) {
         // No file at all: the player's own text says so.
         return OpenPlayer(*music_, song, false);
     }
-    for (; !song.empty(); song = RandomFile(folder, random_, triedSongs_)) {
+    for (; !song.empty(); song = DrawFile(songs, random_)) {
         triedSongs_.insert(song);
         const std::string failure = OpenFile(*music_, song);
         if (failure.empty()) {

@@ -387,14 +387,20 @@ TEST(ListDir, NamesOfFilesWithOrWithoutATrailingSeparator) {
     std::sort(slash.begin(), slash.end());
     EXPECT_EQ(slash, plain);
 
+    // Each file is drawn once, whole name and all, then the list is spent.
     RandomSource random;
-    for (int i = 0; i < 20; ++i) {
-        const std::string pick = RandomFile(folder.string() + "/", random);
-        EXPECT_TRUE(pick == folder.string() + "/b.wav" || pick == folder.string() + "/.hidden.mid")
-            << pick;
+    std::vector<std::string> files = FolderFiles(folder.string() + "/");
+    std::vector<std::string> drawn;
+    for (int i = 0; i < 3; ++i) {
+        drawn.push_back(DrawFile(files, random));
     }
-    EXPECT_EQ(RandomFile("", random), "");
-    EXPECT_EQ(RandomFile((folder / "sub.mid").string(), random), "");
+    std::sort(drawn.begin(), drawn.end());
+    EXPECT_EQ(drawn, (std::vector<std::string>{"", folder.string() + "/.hidden.mid",
+                                               folder.string() + "/b.wav"}));
+    EXPECT_EQ(FolderFiles(folder.string(), {folder.string() + "/b.wav"}),
+              (std::vector<std::string>{folder.string() + "/.hidden.mid"}));
+    EXPECT_TRUE(FolderFiles("").empty());
+    EXPECT_TRUE(FolderFiles((folder / "sub.mid").string()).empty());
     fs::remove_all(folder);
 }
 
