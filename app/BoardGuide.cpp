@@ -186,8 +186,9 @@ void BoardGuide::HideCursor() {
 void BoardGuide::Update(bool wholeBoard) {
     const Game* game = game_();
     std::vector<CellPos> outline;
-    if (const auto target = Target(); target && game && game->EngineIdle) {
-        outline = game->CellsAClickWouldTake(target->row, target->col);
+    const bool moving = Moving && Moving();
+    if (const auto target = Target(); target && game && game->EngineIdle && !moving) {
+        outline = game->PlanClick(target->row, target->col).taken;
     }
     const std::optional<CellPos> cursor = Cursor();
     if (!wholeBoard) {
@@ -232,6 +233,9 @@ QString BoardGuide::Describe() const {
     const auto target = Target();
     if (!game || !target) {
         return "Arrow keys choose a cell; Space or Enter plays it.";
+    }
+    if (Moving && Moving()) {
+        return "The pieces are moving.";
     }
     const TCell& cell = game->Board[target->col][target->row];
     QString text = QString("Row %1, column %2: %3. ")

@@ -44,6 +44,9 @@ class BoardGuide : public QObject {
     // a key shows or moves the cursor. A move may follow at once; whatever it
     // needs can get ready now.
     std::function<void()> Aiming;
+    // Whether the board is in motion: the outline then waits for the
+    // pieces to land, since it marks cells of the final board.
+    std::function<bool()> Moving;
 
     // Where the cursor is, once a key has shown it.
     std::optional<CellPos> Cursor() const;

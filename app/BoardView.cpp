@@ -15,15 +15,14 @@ void TMainBoard::Panel1Paint(QPainter& painter) {
     if (!game_) {
         return;
     }
-    const BoardAnimation* plan = motion_->Plan();
     // Anything else that changed the board (a new game, an undo, a load)
     // ends the motion: it no longer leads to what the board holds.
-    if (plan != nullptr && (plan->numRows != game_->NumRows() ||
-                            !SameBoard(plan->after, game_->Board, plan->numRows))) {
+    if (const BoardAnimation* last = motion_->Last();
+        last != nullptr && (last->numRows != game_->NumRows() ||
+                            !SameBoard(last->after, game_->Board, last->numRows))) {
         motion_->Finish();
-        plan = nullptr;
     }
-    if (plan != nullptr) {
+    if (const BoardAnimation* plan = motion_->Plan()) {
         PaintFrame(painter, *plan, motion_->Progress(), pictures_);
     } else {
         PaintCells(painter, game_->Board, game_->NumRows(), pictures_);
@@ -32,20 +31,37 @@ void TMainBoard::Panel1Paint(QPainter& painter) {
     guide_->Paint(painter);
 }
 
-void TMainBoard::Animated(bool push, const std::function<void()>& step) {
+void TMainBoard::PlayBoardCell(int tag) {
+    int row = 0;
+    int col = 0;
+    Game::DecodeTag(tag, row, col);
+    Animated(CellPos{row, col}, [this, tag] { game_->Num1Click({true, tag}); });
+}
+
+void TMainBoard::Animated(std::optional<CellPos> clicked, const std::function<void()>& step) {
     motion_->Finish();
     const int rows = game_->NumRows();
     const CellGrid before = game_->Board;
+    // A click's plan is worked out on the board it is made on, before the
+    // move changes it.
+    std::optional<MovePlan> plan;
+    if (clicked && settings_.Animations) {
+        plan = game_->PlanClick(clicked->row, clicked->col);
+    }
     const int shown = dialogsShown_;
     step();
     if (!game_ || !settings_.Animations || dialogsShown_ != shown || game_->NumRows() != rows) {
         return;
     }
-    std::optional<BoardAnimation> plan =
-        push ? PlanPush(before, game_->Board, rows) : PlanMove(before, game_->Board, rows);
     if (plan) {
-        motion_->Start(std::move(*plan));
+        motion_->Start(MoveAnimations(*plan, before, rows));
+    } else if (!clicked) {
+        if (std::optional<BoardAnimation> push = PlanPush(before, game_->Board, rows)) {
+            motion_->Start({std::move(*push)});
+        }
     }
+    // No outline while the pieces move.
+    guide_->Refresh();
 }
 
 }  // namespace zorvane

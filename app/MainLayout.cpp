@@ -59,9 +59,10 @@ void TMainBoard::BuildLayout() {
     guide_ = new BoardGuide(
         Panel1, [this] { return CurrentGame(); }, this);
     motion_ = new MoveMotion(Panel1, this);
-    guide_->PlayCell = [this](int tag) {
-        Animated(false, [this, tag] { game_->Num1Click({true, tag}); });
-    };
+    guide_->PlayCell = [this](int tag) { PlayBoardCell(tag); };
+    // The outline comes back once the pieces have landed.
+    guide_->Moving = [this] { return motion_->Running(); };
+    connect(motion_, &MoveMotion::Finished, guide_, &BoardGuide::Refresh);
     // A first move can come before the clock has ever run: the sound gets
     // ready between the press and the release (or the next key) instead of
     // holding up the move's effect.

@@ -93,7 +93,7 @@ TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<M
     DXTimer1.SetInterval(600);
     DXTimer1.OnTimer = [this](int lagCount) {
         if (game_) {
-            Animated(true, [this, lagCount] { game_->DXTimer1Timer(lagCount); });
+            Animated(std::nullopt, [this, lagCount] { game_->DXTimer1Timer(lagCount); });
         }
     };
     DXTimer1.OnActivate = [this] { sounds_->DXTimer1Activate(); };
@@ -391,7 +391,7 @@ bool TMainBoard::eventFilter(QObject* watched, QEvent* event) {
             const std::optional<int> pressed = std::exchange(pressedCell_, std::nullopt);
             // Released away from the cell it went down on: no move.
             if (pressed && pressed == BoardCellAt(mouse->position().toPoint())) {
-                Animated(false, [this, tag = *pressed] { game_->Num1Click({true, tag}); });
+                PlayBoardCell(*pressed);
             }
             return true;
         }

@@ -137,10 +137,12 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     void BuildMenus();
     void InitialLoad();
     void Panel1Paint(QPainter& painter);
-    // Runs a move (or, with `push`, a clock tick) and shows the change from
-    // the board before it to the board after it in motion when the
-    // Animations option is on. A motion still running ends first.
-    void Animated(bool push, const std::function<void()>& step);
+    // Plays the board cell (row * 10 + col) as a click does, in motion.
+    void PlayBoardCell(int tag);
+    // Runs a click on `clicked` (or, without one, a clock tick) and shows it
+    // in motion when the Animations option is on: the click's plan, or the
+    // push. A motion still running ends first.
+    void Animated(std::optional<CellPos> clicked, const std::function<void()>& step);
     // The board cell under a point of the board panel, as row * 10 + col.
     std::optional<int> BoardCellAt(QPoint point) const;
     void SizeForRows(int rows);

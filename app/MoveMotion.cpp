@@ -11,31 +11,45 @@ MoveMotion::MoveMotion(QWidget* board, QObject* parent) : QObject(parent), board
     connect(&frames_, &QTimer::timeout, this, [this] { Frame(); });
 }
 
-void MoveMotion::Start(BoardAnimation plan) {
-    plan_ = std::move(plan);
+void MoveMotion::Start(std::vector<BoardAnimation> stages) {
+    if (stages.empty()) {
+        return;
+    }
+    stages_ = std::move(stages);
     clock_.start();
     frames_.start();
     board_->update();
 }
 
 void MoveMotion::Finish() {
-    if (!plan_) {
+    if (stages_.empty()) {
         return;
     }
     frames_.stop();
-    plan_.reset();
+    stages_.clear();
     board_->update();
+    emit Finished();
+}
+
+std::size_t MoveMotion::StageNow() const {
+    const auto stage = static_cast<std::size_t>(clock_.elapsed() / kAnimationMs);
+    return std::min(stage, stages_.size() - 1);
+}
+
+const BoardAnimation* MoveMotion::Plan() const {
+    return stages_.empty() ? nullptr : &stages_[StageNow()];
 }
 
 qreal MoveMotion::Progress() const {
-    if (!plan_) {
+    if (stages_.empty()) {
         return 1.0;
     }
-    return std::min<qreal>(1.0, static_cast<qreal>(clock_.elapsed()) / kAnimationMs);
+    const qint64 intoStage = clock_.elapsed() - static_cast<qint64>(StageNow()) * kAnimationMs;
+    return std::min<qreal>(1.0, static_cast<qreal>(intoStage) / kAnimationMs);
 }
 
 void MoveMotion::Frame() {
-    if (Progress() >= 1.0) {
+    if (clock_.elapsed() >= static_cast<qint64>(stages_.size()) * kAnimationMs) {
         Finish();
     } else {
         board_->update();

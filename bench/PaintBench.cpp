@@ -80,27 +80,16 @@ void BM_AnimationFrameFullBoard16Rows(benchmark::State& state) {
             before[col][row] = MakePiece(1 + (col + row) % kColours);
         }
     }
-    // Column 3 goes whole, rows 4 to 7 of the others go; the rest falls and
-    // closes up.
-    CellGrid after{};
-    int to = 0;
-    for (int col = 0; col < kColumns; ++col) {
-        if (col == 3) {
-            continue;
-        }
-        int row = 0;
-        for (int from = 0; from < kMaxRows; ++from) {
-            if (from < 4 || from > 7) {
-                after[to][row++] = before[col][from];
-            }
-        }
-        ++to;
-    }
-    const std::optional<BoardAnimation> plan = PlanMove(before, after, 16);
-    if (!plan) {
+    // A colour bomb in the corner takes every piece of its colour, a sixth
+    // of the board; the rest falls.
+    before[0][0] = MakeBomb(1);
+    const std::vector<BoardAnimation> stages =
+        MoveAnimations(PlanClick(before, 16, 0, 0), before, 16);
+    if (stages.size() != 1) {
         state.SkipWithError("no motion planned");
         return;
     }
+    const BoardAnimation* plan = &stages[0];
     QImage target(400, 640, QImage::Format_ARGB32_Premultiplied);
     for (auto _ : state) {
         QPainter painter(&target);

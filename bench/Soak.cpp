@@ -76,7 +76,7 @@ void PlayOneMove(TMainBoard& board) {
     std::size_t bestScore = 0;
     for (int row = 0; row < game.NumRows(); ++row) {
         for (int col = 0; col < kColumns; ++col) {
-            const std::size_t taken = game.CellsAClickWouldTake(row, col).size();
+            const std::size_t taken = game.PlanClick(row, col).taken.size();
             const std::size_t score = taken == 0 ? 0 : taken + static_cast<std::size_t>(row) * 4;
             if (score > bestScore) {
                 bestScore = score;

@@ -11,6 +11,7 @@
 #include "engine/Cell.h"
 #include "engine/GameHost.h"
 #include "engine/Levels.h"
+#include "engine/MovePlan.h"
 #include "engine/Random.h"
 #include "engine/StatusPanel.h"
 #include "persistence/HighScores.h"
@@ -25,13 +26,6 @@ namespace zorvane {
 struct ClickSender {
     bool BoardCell = true;
     int Tag = 0;
-};
-
-// A board cell by row (0 at the bottom) and column.
-struct CellPos {
-    int row = 0;
-    int col = 0;
-    auto operator<=>(const CellPos&) const = default;
 };
 
 class Game : private SavedGameSink {
@@ -62,33 +56,9 @@ class Game : private SavedGameSink {
     // digit; otherwise a group move, a bomb or special, or a bad move, then
     // the board-cleared bonus when that move removed the last pieces.
     void Num1Click(const ClickSender& sender);
-    // The cells a click on (row, col) would remove now, computed without
-    // changing anything: the touching group of three or more, a colour
-    // bomb's colour, a black bomb's square, a special's pattern (a special
-    // that then falls into the cell fires after it, on the next board). Empty
-    // for a bad move or a cell off the board. Sorted by row, then column.
-    std::vector<CellPos> CellsAClickWouldTake(int row, int col) const;
-    // Recomputes the same-colour marks of every cell and clears Exploded.
-    void AnalyzeBoard();
-    // Whether the cell belongs to a touching group of three or more.
-    bool IsGoodMove(int row, int col);
-    // Removes the group of the cell, 10 points a cell; the fall comes later.
-    void ExplodePiece(int row, int col);
-    // Adds and shows the group bonus for the cells this move removed.
-    void FindBonus();
-    void SetBonus(std::int64_t n);
-    // The fall into removed cells, then empty columns close to the left.
-    void ShufflePieces();
-
-    // Bombs and special pieces: each removes cells with ExplodeOne, which
-    // scores 10 every time it is applied and leaves the bomb flags for the
-    // fall.
-    void ExplodeOne(int col, int row);
-    void ExplodeAll(int colour);
-    void ExplodeBlack(int row, int col);
-    void ExplodeArea(int row, int col);
-    void ExplodeRow(int row);
-    void ExplodeColumn(int col);
+    // What a click on (row, col) would do now, worked out without changing
+    // anything; the click itself applies the same plan.
+    MovePlan PlanClick(int row, int col) const;
 
     // Row feed, clock and levels.
     // One clock tick: fills one preview slot, or pushes the full strip in
@@ -121,6 +91,7 @@ class Game : private SavedGameSink {
     // and shows 0.
     void SetScore(std::int64_t n);
     void ResetScore();
+    void SetBonus(std::int64_t n);
 
     // Modal commands stop the clock while their window is open and restart
     // it afterwards only when the game is not paused.
@@ -171,11 +142,12 @@ class Game : private SavedGameSink {
             host_.PlayEffect(effect);
         }
     }
-    // Move prologue and epilogue around every removal pattern.
+    // Before every stage of a move: the board shown, the undo snapshot.
     void MovePrologue();
-    void MoveEpilogue();
-    void FireBombOrSpecial(int row, int col, bool& firedAny);
-    void FireSpecialKind(int kind, int row, int col);
+    // Adds and shows the group bonus a stage earned.
+    void FindBonus(std::int64_t bonus);
+    // The board after a stage's fall and the closing of columns.
+    void ShufflePieces(const CellGrid& fallen);
     void AwardBoardClearedBonus();
     void ApplyDeferredPause();
     void ResetForNewGame();

@@ -17,36 +17,34 @@ void Game::Num1Click(const ClickSender& sender) {
     int row = 0;
     int col = 0;
     DecodeTag(sender.Tag, row, col);
-    if (!OnBoard(row, col)) {
+    const MovePlan plan = PlanClick(row, col);
+    if (plan.outcome == MovePlan::Outcome::Ignored) {
         return;
     }
     Status.BtnPause = "Pause";
     EngineIdle = false;
 
-    bool running = true;
-    bool removed = false;
-    if (Board[col][row].IsBomb) {
-        FireBombOrSpecial(row, col, running);
-        removed = running;  // whatever fires takes at least its own cell
-    } else if (IsGoodMove(row, col)) {
-        Play(Effect::Good);
-        MovePrologue();
-        ExplodePiece(row, col);
-        MoveEpilogue();
-        removed = true;
-    } else {
+    if (plan.outcome == MovePlan::Outcome::Bad) {
         Play(Effect::Bad);
         host_.BadMove(row, col);
         host_.StateChanged();
         host_.ProcessMessages();
         StartClock();
     }
-    if (running) {
+    for (const MovePlan::Stage& stage : plan.stages) {
+        Play(stage.sound);
+        MovePrologue();
+        SetScore(static_cast<std::int64_t>(Score) + 10 * static_cast<std::int64_t>(stage.hits));
+        FindBonus(stage.bonus);
+        ShufflePieces(stage.board);
+    }
+    // A special of no known kind fires nothing and leaves the game as it was.
+    if (plan.outcome != MovePlan::Outcome::Dud) {
         Paused = false;
     }
     // Only a move can earn the bonus: a click on a board that was already
     // empty removes nothing and pays nothing.
-    if (removed && BoardClear()) {
+    if (plan.outcome == MovePlan::Outcome::Move && BoardClear()) {
         AwardBoardClearedBonus();
     }
     // A click that fired nothing leaves a paused game paused.
@@ -56,6 +54,10 @@ void Game::Num1Click(const ClickSender& sender) {
     host_.StateChanged();
 }
 
+MovePlan Game::PlanClick(int row, int col) const {
+    return zorvane::PlanClick(Board, numRows_, row, col);
+}
+
 void Game::MovePrologue() {
     host_.StateChanged();
     host_.ProcessMessages();
@@ -63,163 +65,23 @@ void Game::MovePrologue() {
     UndoAllowed = true;
 }
 
-void Game::MoveEpilogue() {
-    FindBonus();
-    ShufflePieces();
-}
-
-void Game::AnalyzeBoard() {
-    const int top = numRows_ - 1;
-    for (int row = 0; row < numRows_; ++row) {
-        for (int col = 0; col < kColumns; ++col) {
-            TCell& cell = Board[col][row];
-            cell.Exploded = false;
-            const int pic = cell.Pic;
-            // Cells without a colour match nothing; clearing their marks keeps
-            // stale ones from an earlier move out of any later rule.
-            cell.SameDown = pic != 0 && row > 0 && Board[col][row - 1].Pic == pic;
-            cell.SameUp = pic != 0 && row < top && Board[col][row + 1].Pic == pic;
-            cell.SameLeft = pic != 0 && col > 0 && Board[col - 1][row].Pic == pic;
-            cell.SameRight = pic != 0 && col < kColumns - 1 && Board[col + 1][row].Pic == pic;
-        }
-    }
-}
-
-bool Game::IsGoodMove(int row, int col) {
-    AnalyzeBoard();
-    if (!OnBoard(row, col)) {
-        return false;
-    }
-    const TCell& cell = Board[col][row];
-    if (!IsOccupied(cell)) {
-        return false;
-    }
-    const int marks = cell.SameUp + cell.SameDown + cell.SameLeft + cell.SameRight;
-    if (marks == 0) {
-        return false;
-    }
-    if (marks >= 2) {
-        return true;
-    }
-    // One neighbour of the same colour: the group reaches three only if that
-    // neighbour has a further one besides the clicked cell.
-    if (cell.SameDown) {
-        const TCell& n = Board[col][row - 1];
-        return n.SameDown || n.SameLeft || n.SameRight;
-    }
-    if (cell.SameUp) {
-        const TCell& n = Board[col][row + 1];
-        return n.SameUp || n.SameLeft || n.SameRight;
-    }
-    if (cell.SameLeft) {
-        const TCell& n = Board[col - 1][row];
-        return n.SameLeft || n.SameUp || n.SameDown;
-    }
-    const TCell& n = Board[col + 1][row];
-    return n.SameRight || n.SameUp || n.SameDown;
-}
-
-void Game::ExplodePiece(int row, int col) {
-    if (!OnBoard(row, col)) {
-        return;
-    }
-    TCell& cell = Board[col][row];
-    if (cell.Exploded) {
-        return;
-    }
-    SetScore(static_cast<std::int64_t>(Score) + 10);
-    cell.Exploded = true;
-    // Depth is bounded by the number of cells: each is visited once.
-    if (cell.SameUp) {
-        ExplodePiece(row + 1, col);
-    }
-    if (cell.SameDown) {
-        ExplodePiece(row - 1, col);
-    }
-    if (cell.SameLeft) {
-        ExplodePiece(row, col - 1);
-    }
-    if (cell.SameRight) {
-        ExplodePiece(row, col + 1);
-    }
-    cell.Pic = 0;
-}
-
-void Game::FindBonus() {
-    std::int64_t removed = 0;
-    for (int row = 0; row < numRows_; ++row) {
-        for (int col = 0; col < kColumns; ++col) {
-            removed += Board[col][row].Exploded ? 1 : 0;
-        }
-    }
-    if (removed >= 4) {
-        std::int64_t bonus = 20 * (removed - 3);
-        if (removed >= 5) {
-            bonus += 5 * (removed - 4);
-        }
+void Game::FindBonus(std::int64_t bonus) {
+    if (bonus > 0) {
         SetScore(Score + bonus);
-        SetBonus(bonus);
-    } else {
-        SetBonus(0);
     }
+    SetBonus(bonus);
 }
 
 void Game::SetBonus(std::int64_t n) {
     Status.Bonus = "Bonus: " + std::to_string(n);
 }
 
-void Game::ShufflePieces() {
+void Game::ShufflePieces(const CellGrid& fallen) {
     StopClock();
-    const int top = numRows_ - 1;
-    // Fall: each pass climbs the board, so one pass carries every gap to the
-    // top of its column; passes repeat until no removed cell is left.
-    bool found = true;
-    while (found) {
-        found = false;
-        for (int row = 0; row < numRows_; ++row) {
-            for (int col = 0; col < kColumns; ++col) {
-                TCell& cell = Board[col][row];
-                if (!cell.Exploded) {
-                    continue;
-                }
-                found = true;
-                cell.SameUp = cell.SameDown = cell.SameLeft = cell.SameRight = false;
-                if (row < top) {
-                    TCell& above = Board[col][row + 1];
-                    CopyContent(cell, above);
-                    if (!above.Exploded) {
-                        cell.Exploded = false;
-                    }
-                    above.Exploded = true;
-                } else {
-                    EmptyContent(cell);
-                    cell.Exploded = false;
-                }
-            }
-        }
-    }
-    // Close empty columns to the left, one place per pass.
-    for (;;) {
-        bool gap = false;
-        bool occupiedRight = IsOccupied(Board[kColumns - 1][0]);
-        for (int col = kColumns - 2; col >= 0; --col) {
-            const bool occupied = IsOccupied(Board[col][0]);
-            if (!occupied && occupiedRight) {
-                gap = true;
-            }
-            occupiedRight = occupiedRight || occupied;
-        }
-        if (!gap) {
-            break;
-        }
-        for (int col = 0; col < kColumns - 1; ++col) {
-            if (IsOccupied(Board[col][0])) {
-                continue;
-            }
-            for (int row = 0; row < numRows_; ++row) {
-                CopyContent(Board[col][row], Board[col + 1][row]);
-                EmptyContent(Board[col + 1][row]);
-            }
+    for (int col = 0; col < kColumns; ++col) {
+        for (int row = 0; row < kMaxRows; ++row) {
+            Board[col][row] = TCell{};
+            CopyContent(Board[col][row], fallen[col][row]);
         }
     }
     StartClock();

@@ -8,11 +8,6 @@ namespace zorvane {
 
 namespace {
 
-struct Placed {
-    int row;
-    TCell cell;
-};
-
 bool Alike(const TCell& a, const TCell& b) {
     return PictureOf(a) == PictureOf(b);
 }
@@ -21,54 +16,8 @@ bool Shown(const TCell& cell) {
     return PictureOf(cell) != CellPicture{};
 }
 
-std::vector<Placed> Column(const CellGrid& grid, int col, int numRows) {
-    std::vector<Placed> pieces;
-    for (int row = 0; row < numRows; ++row) {
-        if (Shown(grid[col][row])) {
-            pieces.push_back({row, grid[col][row]});
-        }
-    }
-    return pieces;
-}
-
-// Which of `from`'s pieces stay to make `kept`, lowest first; nothing when
-// `kept` is not what is left of `from`.
-std::optional<std::vector<std::size_t>> Kept(const std::vector<Placed>& from,
-                                             const std::vector<Placed>& kept) {
-    std::vector<std::size_t> picks;
-    std::size_t at = 0;
-    for (const Placed& piece : kept) {
-        while (at < from.size() && !Alike(from[at].cell, piece.cell)) {
-            ++at;
-        }
-        if (at == from.size()) {
-            return std::nullopt;
-        }
-        picks.push_back(at++);
-    }
-    return picks;
-}
-
-using Columns = std::vector<std::vector<Placed>>;
-
-// Assigns each after-column from `next` on to a before-column to its right
-// of the last one used; `source[j]` is the before-column of after-column j.
-bool Assign(const Columns& before, const Columns& after, std::size_t next, std::size_t from,
-            std::vector<std::size_t>& source) {
-    if (next == after.size()) {
-        return true;
-    }
-    if (after[next].empty()) {
-        source[next] = before.size();  // stays empty
-        return Assign(before, after, next + 1, from, source);
-    }
-    for (std::size_t col = from; col < before.size(); ++col) {
-        if (Kept(before[col], after[next]) && Assign(before, after, next + 1, col + 1, source)) {
-            source[next] = col;
-            return true;
-        }
-    }
-    return false;
+QPointF Point(CellPos cell) {
+    return QPointF(cell.col, cell.row);
 }
 
 qreal Clamp01(qreal v) {
@@ -88,47 +37,36 @@ bool SameBoard(const CellGrid& a, const CellGrid& b, int numRows) {
     return true;
 }
 
-std::optional<BoardAnimation> PlanMove(const CellGrid& before, const CellGrid& after, int numRows) {
-    if (numRows < 1 || numRows > kMaxRows || SameBoard(before, after, numRows)) {
-        return std::nullopt;
+std::vector<BoardAnimation> MoveAnimations(const MovePlan& plan, const CellGrid& before,
+                                           int numRows) {
+    std::vector<BoardAnimation> stages;
+    if (numRows < 1 || numRows > kMaxRows) {
+        return stages;
     }
-    Columns was(kColumns);
-    Columns is(kColumns);
-    for (int col = 0; col < kColumns; ++col) {
-        was[col] = Column(before, col, numRows);
-        is[col] = Column(after, col, numRows);
-    }
-    std::vector<std::size_t> source(kColumns, kColumns);
-    if (!Assign(was, is, 0, 0, source)) {
-        return std::nullopt;
-    }
-    BoardAnimation plan{{}, after, numRows};
-    std::vector<std::vector<bool>> stays(kColumns);
-    for (int col = 0; col < kColumns; ++col) {
-        stays[col].assign(was[col].size(), false);
-    }
-    for (int col = 0; col < kColumns; ++col) {
-        if (source[col] == kColumns) {
-            continue;
+    const CellGrid* from = &before;
+    for (const MovePlan::Stage& stage : plan.stages) {
+        BoardAnimation animation{{}, stage.board, numRows};
+        // Whatever neither stays nor is removed was pushed off the board by
+        // a closing column: it vanishes too.
+        std::array<std::array<bool, kMaxRows>, kColumns> accounted{};
+        for (const MovePlan::Way& way : stage.ways) {
+            accounted[way.from.col][way.from.row] = true;
+            animation.pieces.push_back(
+                {way.cell, Point(way.from), Point(way.to), PieceMotion::Kind::Move});
         }
-        const std::vector<Placed>& origin = was[source[col]];
-        const std::vector<std::size_t> picks = *Kept(origin, is[col]);
-        for (std::size_t i = 0; i < picks.size(); ++i) {
-            stays[source[col]][picks[i]] = true;
-            plan.pieces.push_back({origin[picks[i]].cell,
-                                   QPointF(static_cast<qreal>(source[col]), origin[picks[i]].row),
-                                   QPointF(col, is[col][i].row), PieceMotion::Kind::Move});
-        }
-    }
-    for (int col = 0; col < kColumns; ++col) {
-        for (std::size_t i = 0; i < was[col].size(); ++i) {
-            if (!stays[col][i]) {
-                const QPointF here(col, was[col][i].row);
-                plan.pieces.push_back({was[col][i].cell, here, here, PieceMotion::Kind::Vanish});
+        for (int col = 0; col < kColumns; ++col) {
+            for (int row = 0; row < numRows; ++row) {
+                const TCell& cell = (*from)[col][row];
+                if (!accounted[col][row] && Shown(cell)) {
+                    const QPointF here(col, row);
+                    animation.pieces.push_back({cell, here, here, PieceMotion::Kind::Vanish});
+                }
             }
         }
+        stages.push_back(std::move(animation));
+        from = &stage.board;
     }
-    return plan;
+    return stages;
 }
 
 std::optional<BoardAnimation> PlanPush(const CellGrid& before, const CellGrid& after, int numRows) {

@@ -1,7 +1,7 @@
 #pragma once
-// The motion between two boards: which pieces vanish, fall, slide or rise,
-// planned from the board before a move or push and the board after it, and
-// one frame of that motion painted at a point of its run.
+// A move or push in motion: which pieces vanish, fall, slide or rise, taken
+// from the move's plan or from the push, and one frame of that motion
+// painted at a point of its run.
 
 #include <QPainter>
 #include <QPointF>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/Cell.h"
+#include "engine/MovePlan.h"
 #include "presentation/PictureTables.h"
 
 namespace zorvane {
@@ -32,10 +33,11 @@ struct BoardAnimation {
     int numRows = 0;
 };
 
-// Pieces removed, the rest fallen within their columns and the emptied
-// columns closed to the left. Nothing when the boards are alike or the
-// second cannot come from the first that way.
-std::optional<BoardAnimation> PlanMove(const CellGrid& before, const CellGrid& after, int numRows);
+// Each stage of a move in turn: its removed pieces vanish while the rest
+// fall and slide to where the plan lands them. `before` is the board the
+// move was planned on.
+std::vector<BoardAnimation> MoveAnimations(const MovePlan& plan, const CellGrid& before,
+                                           int numRows);
 // Every piece one row up and a new bottom row rising in. Nothing when the
 // second board is not the first pushed up.
 std::optional<BoardAnimation> PlanPush(const CellGrid& before, const CellGrid& after, int numRows);

@@ -9,6 +9,7 @@
 
 #include "AppFixture.h"
 #include "app/BoardGuide.h"
+#include "app/MoveMotion.h"
 
 namespace zorvane::test {
 namespace {
@@ -136,11 +137,12 @@ TEST_F(KeyboardPlay, WhatAClickUnderThePointerWouldTakeIsOutlined) {
     EXPECT_TRUE(OutlinedLeft(shot, 0, 2) && OutlinedRight(shot, 0, 2));
     EXPECT_FALSE(OutlinedLeft(shot, 1, 2));
 
-    // After the move the outline follows the new board under the still
-    // pointer: the 5 that fell into the cell is alone.
+    // Once the move has landed the outline follows the new board under the
+    // still pointer: the 5 that fell into the cell is alone.
     QTest::mouseMove(b.BoardPanel(), CellCentre(0, 0));
     QTest::mouseClick(b.BoardPanel(), Qt::LeftButton, {}, CellCentre(0, 0));
     ASSERT_EQ(game().Score, 30);
+    b.Motion().Finish();
     shot = b.BoardPanel()->grab().toImage();
     EXPECT_FALSE(OutlinedLeft(shot, 0, 0));
 

@@ -3,11 +3,13 @@
 // not held back, and the Animations option turns the motion off.
 
 #include <QCheckBox>
+#include <QPainter>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 
 #include "EditOptionsFixture.h"
+#include "app/BoardGuide.h"
 #include "app/MoveMotion.h"
 
 namespace zorvane::test {
@@ -59,6 +61,45 @@ TEST_F(MoveMotionTest, AClickDuringTheMotionFinishesItAndActsOnTheFinalBoard) {
     // The second move's motion runs out by itself, briefly.
     ASSERT_TRUE(b.Motion().Running());
     EXPECT_TRUE(QTest::qWaitFor([&] { return !b.Motion().Running(); }, 1000));
+}
+
+// What the guide paints over the cells: nothing but transparency when it
+// has no outline, cursor or flash to show.
+bool GuidePaintsAnything(TMainBoard& b) {
+    QImage marks(b.BoardPanel()->size(), QImage::Format_ARGB32_Premultiplied);
+    marks.fill(Qt::transparent);
+    QPainter painter(&marks);
+    b.Guide().Paint(painter);
+    painter.end();
+    for (int y = 0; y < marks.height(); ++y) {
+        for (int x = 0; x < marks.width(); ++x) {
+            if (qAlpha(marks.pixel(x, y)) != 0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The outline marks cells of the final board, so it waits while the pieces
+// are still on their way there, and comes back for the cell under the
+// pointer once they land.
+TEST_F(MoveMotionTest, NoOutlineWhileThePiecesMove) {
+    TMainBoard& b = Start();
+    SetBoard(kBoard);
+    b.StateChanged();
+    QTest::mouseMove(b.BoardPanel(), CellCentre(0, 0));
+    EXPECT_TRUE(GuidePaintsAnything(b));
+
+    QTest::mouseClick(b.BoardPanel(), Qt::LeftButton, {}, CellCentre(0, 0));
+    ASSERT_TRUE(b.Motion().Running());
+    EXPECT_FALSE(GuidePaintsAnything(b));
+    EXPECT_EQ(b.BoardPanel()->accessibleDescription(), "The pieces are moving.");
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !b.Motion().Running(); }, 1000));
+    EXPECT_TRUE(GuidePaintsAnything(b));
+    const QString landed = b.BoardPanel()->accessibleDescription();
+    EXPECT_TRUE(landed.endsWith("A click here takes 3 pieces.")) << landed.toStdString();
 }
 
 TEST_F(MoveMotionTest, APushedRowRisesWithoutHoldingTheClockBack) {

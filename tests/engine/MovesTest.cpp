@@ -10,6 +10,10 @@ namespace {
 
 using Rows = std::vector<std::string>;
 
+bool IsGood(const Game& g, int row, int col) {
+    return g.PlanClick(row, col).outcome == MovePlan::Outcome::Move;
+}
+
 TEST(GoodMove, GroupsOfThreeOrMoreOfAnyShapeFromEveryCell) {
     GameFixture f;
     // A line, an L and a square; two touching 4s are not enough.
@@ -18,17 +22,17 @@ TEST(GoodMove, GroupsOfThreeOrMoreOfAnyShapeFromEveryCell) {
                 "6...2.433."});
     Game& g = *f.game;
     for (int col : {0, 1, 2}) {
-        EXPECT_TRUE(g.IsGoodMove(1, col)) << "line, column " << col;
+        EXPECT_TRUE(IsGood(g, 1, col)) << "line, column " << col;
     }
-    EXPECT_TRUE(g.IsGoodMove(1, 4));
-    EXPECT_TRUE(g.IsGoodMove(1, 5));
-    EXPECT_TRUE(g.IsGoodMove(0, 4));
+    EXPECT_TRUE(IsGood(g, 1, 4));
+    EXPECT_TRUE(IsGood(g, 1, 5));
+    EXPECT_TRUE(IsGood(g, 0, 4));
     for (auto [row, col] : {std::pair{1, 7}, {1, 8}, {0, 7}, {0, 8}}) {
-        EXPECT_TRUE(g.IsGoodMove(row, col)) << "square " << row << "," << col;
+        EXPECT_TRUE(IsGood(g, row, col)) << "square " << row << "," << col;
     }
-    EXPECT_FALSE(g.IsGoodMove(0, 6));  // a lone 4 beside the square
-    EXPECT_FALSE(g.IsGoodMove(2, 0));
-    EXPECT_FALSE(g.IsGoodMove(0, 1));  // empty cell
+    EXPECT_FALSE(IsGood(g, 0, 6));  // a lone 4 beside the square
+    EXPECT_FALSE(IsGood(g, 2, 0));
+    EXPECT_FALSE(IsGood(g, 0, 1));  // empty cell
 }
 
 TEST(GoodMove, AVerticalLineOfThreeGoesWholeFromItsTopOrItsBottom) {
@@ -49,8 +53,8 @@ TEST(GoodMove, AVerticalLineOfThreeGoesWholeFromItsTopOrItsBottom) {
     // Two in a column are not enough, from either end.
     GameFixture pair;
     pair.SetBoard({"3.........", "3.........", "45........"});
-    EXPECT_FALSE(pair.game->IsGoodMove(2, 0));
-    EXPECT_FALSE(pair.game->IsGoodMove(1, 0));
+    EXPECT_FALSE(IsGood(*pair.game, 2, 0));
+    EXPECT_FALSE(IsGood(*pair.game, 1, 0));
 }
 
 TEST(GoodMove, TwoTouchingPiecesAreABadMoveThatChangesNothing) {

@@ -1,6 +1,5 @@
-// The motion planned between the board before a move or push and the board
-// after it: it starts on the first, ends on the second, and really moves
-// between them.
+// A move's plan or a push in motion: it starts on the board before, ends on
+// the board after, and really moves between them.
 
 #include <gtest/gtest.h>
 
@@ -68,13 +67,15 @@ TEST(BoardAnimation, AGroupBurstsWhileTheRestFallsAndSlidesIntoTheEmptiedColumn)
     // the columns right of the emptied column 1 slide left, k and 4 with them.
     const CellGrid before = Grid({"5.........",  //
                                   "22.4......",  //
-                                  "123k3.....",  //
-                                  "1223......"});
+                                  "123k......",  //
+                                  "12233....."});
     const CellGrid after = Grid({"5.4.......",  //
                                  "1.k.......",  //
                                  "1333......"});
-    const std::optional<BoardAnimation> plan = PlanMove(before, after, kRows);
-    ASSERT_TRUE(plan);
+    const std::vector<BoardAnimation> stages =
+        MoveAnimations(PlanClick(before, kRows, 0, 1), before, kRows);
+    ASSERT_EQ(stages.size(), 1u);
+    const BoardAnimation* plan = &stages[0];
 
     EXPECT_EQ(Shown(FrameAt(*plan, 0.0)), Shown(before));
     for (const PieceFrame& piece : FrameAt(*plan, 0.0)) {
@@ -102,9 +103,22 @@ TEST(BoardAnimation, AGroupBurstsWhileTheRestFallsAndSlidesIntoTheEmptiedColumn)
     EXPECT_GT(Piece(mid, 'k').at.x(), 2.0);
     EXPECT_LT(Piece(mid, 'k').at.x(), 3.0);
 
-    // No motion for a board that did not change or could not come from it.
-    EXPECT_FALSE(PlanMove(before, before, kRows));
-    EXPECT_FALSE(PlanMove(after, before, kRows));
+    // No motion for a click that is no move.
+    EXPECT_TRUE(MoveAnimations(PlanClick(before, kRows, 3, 0), before, kRows).empty());
+}
+
+TEST(BoardAnimation, AChainOfSpecialsShowsEachStageFromWhereTheLastEnded) {
+    // The row piece takes its row; the cross piece falls into its place and
+    // fires in the same click, taking what is left of its row and column.
+    const CellGrid before = Grid({"1D........",  //
+                                  "3B4.......",  //
+                                  "2536......"});
+    const std::vector<BoardAnimation> stages =
+        MoveAnimations(PlanClick(before, kRows, 1, 1), before, kRows);
+    ASSERT_EQ(stages.size(), 2u);
+    EXPECT_EQ(Shown(FrameAt(stages[0], 0.0)), Shown(before));
+    EXPECT_EQ(Shown(FrameAt(stages[1], 0.0)), Shown(stages[0].after));
+    EXPECT_EQ(Shown(FrameAt(stages[1], 1.0)), Shown(stages[1].after));
 }
 
 TEST(BoardAnimation, APushedRowRisesInUnderTheBoard) {
