@@ -187,7 +187,7 @@ void BoardGuide::Update(bool wholeBoard) {
     const Game* game = game_();
     std::vector<CellPos> outline;
     const bool moving = Moving && Moving();
-    if (const auto target = Target(); target && game && game->EngineIdle && !moving) {
+    if (const auto target = Target(); target && game && game->State().EngineIdle && !moving) {
         outline = game->PlanClick(target->row, target->col).taken;
     }
     const std::optional<CellPos> cursor = Cursor();
@@ -237,7 +237,7 @@ QString BoardGuide::Describe() const {
     if (Moving && Moving()) {
         return "The pieces are moving.";
     }
-    const TCell& cell = game->Board[target->col][target->row];
+    const TCell& cell = game->State().Board[target->col][target->row];
     QString text = QString("Row %1, column %2: %3. ")
                        .arg(target->row + 1)
                        .arg(target->col + 1)

@@ -19,13 +19,13 @@ void TMainBoard::Panel1Paint(QPainter& painter) {
     // ends the motion: it no longer leads to what the board holds.
     if (const BoardAnimation* last = motion_->Last();
         last != nullptr && (last->numRows != game_->NumRows() ||
-                            !SameBoard(last->after, game_->Board, last->numRows))) {
+                            !SameBoard(last->after, game_->State().Board, last->numRows))) {
         motion_->Finish();
     }
     if (const BoardAnimation* plan = motion_->Plan()) {
         PaintFrame(painter, *plan, motion_->Progress(), pictures_);
     } else {
-        PaintCells(painter, game_->Board, game_->NumRows(), pictures_);
+        PaintCells(painter, game_->State().Board, game_->NumRows(), pictures_);
     }
     // The cursor stays where the keys put it while the pieces move.
     guide_->Paint(painter);
@@ -41,7 +41,7 @@ void TMainBoard::PlayBoardCell(int tag) {
 void TMainBoard::Animated(std::optional<CellPos> clicked, const std::function<void()>& step) {
     motion_->Finish();
     const int rows = game_->NumRows();
-    const CellGrid before = game_->Board;
+    const CellGrid before = game_->State().Board;
     // A click's plan is worked out on the board it is made on, before the
     // move changes it.
     std::optional<MovePlan> plan;
@@ -56,7 +56,7 @@ void TMainBoard::Animated(std::optional<CellPos> clicked, const std::function<vo
     if (plan) {
         motion_->Start(MoveAnimations(*plan, before, rows));
     } else if (!clicked) {
-        if (std::optional<BoardAnimation> push = PlanPush(before, game_->Board, rows)) {
+        if (std::optional<BoardAnimation> push = PlanPush(before, game_->State().Board, rows)) {
             motion_->Start({std::move(*push)});
         }
     }

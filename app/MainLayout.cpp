@@ -75,7 +75,7 @@ void TMainBoard::BuildLayout() {
     Panel3->SetColor(palette().color(QPalette::Button));
     Panel3->OnPaint = [this](QPainter& painter) {
         if (game_) {
-            PaintAux(painter, game_->Aux, pictures_);
+            PaintAux(painter, game_->State().Aux, pictures_);
         }
     };
 
@@ -105,7 +105,7 @@ void TMainBoard::BuildLayout() {
     Panel5->setGeometry(16, 32, 152, 31);
     Panel5->OnPaint = [this](QPainter& painter) {
         if (game_) {
-            PaintDigits(painter, game_->Status, pictures_);
+            PaintDigits(painter, game_->State().Status, pictures_);
         }
     };
     Panel5->installEventFilter(this);
@@ -176,7 +176,7 @@ void TMainBoard::StateChanged() {
     if (!game_) {
         return;
     }
-    const StatusPanel& status = game_->Status;
+    const StatusPanel& status = game_->State().Status;
     auto show = [](QLabel* label, const std::string& text) {
         const QString caption = QString::fromStdString(text);
         if (label->text() != caption) {
@@ -190,10 +190,10 @@ void TMainBoard::StateChanged() {
     show(LblRowsDone, status.LblRowsDone);
     PBRows->setValue(status.PBRows);
     BtnPause->setText(QString::fromStdString(status.BtnPause));
-    Panel5->SetAccessibleValue(QString::number(game_->Score));
+    Panel5->SetAccessibleValue(QString::number(game_->State().Score));
     guide_->Refresh();
     const ShownPanels::Changed changed =
-        shown_.Note(game_->Board, game_->NumRows(), game_->Aux, status);
+        shown_.Note(game_->State().Board, game_->NumRows(), game_->State().Aux, status);
     if (changed.board) {
         Panel1->update();
     }

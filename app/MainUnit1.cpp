@@ -245,14 +245,14 @@ void TMainBoard::InitialLoad() {
     }
 
     game_.emplace(settings_, *this, random_, scores_);
-    game_->ScoresPath = files_.ScoresToWrite();
+    game_->SetScoresPath(files_.ScoresToWrite());
     StretchBoard(game_->NumRows());
     game_->StartUp();
     RepaintAll();
 }
 
 bool TMainBoard::Busy() const {
-    return !game_ || !game_->EngineIdle;
+    return !game_ || !game_->State().EngineIdle;
 }
 
 void TMainBoard::ReportFileError(const std::string& path, const FileResult& result) {

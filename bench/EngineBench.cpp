@@ -37,9 +37,9 @@ void RunClick(benchmark::State& state, const CellGrid& start, int col, int row) 
     BenchGame b;
     Game& game = *b.game;
     for (auto _ : state) {
-        game.Board = start;
+        game.ArrangeBoard(start);
         game.Num1Click({true, row * 10 + col});
-        benchmark::DoNotOptimize(game.Score);
+        benchmark::DoNotOptimize(game.State().Score);
     }
 }
 
@@ -61,18 +61,18 @@ BENCHMARK(BM_ClickAllRowsSpecial);
 void BM_RowPush(benchmark::State& state) {
     BenchGame b;
     Game& game = *b.game;
-    const CellGrid start = FullBoardWith(MakePiece(3));
+    CellGrid start = FullBoardWith(MakePiece(3));
+    AuxRow strip{};
+    for (int col = 0; col < kColumns; ++col) {
+        start[col][15] = TCell{};  // nothing in the top row: no loss
+        strip[col] = MakePiece(1 + col % kColours);
+    }
     for (auto _ : state) {
-        game.Board = start;
-        game.Board[0][15] = TCell{};  // nothing in the top row: no loss
-        for (int col = 0; col < kColumns; ++col) {
-            game.Board[col][15] = TCell{};
-            game.Aux[col] = MakePiece(1 + col % kColours);
-        }
-        game.AuxCount = kColumns;
-        game.RowsDone = 0;
+        game.ArrangeBoard(start);
+        game.ArrangeAux(strip, kColumns);
+        game.ArrangeRowsDone(0);
         game.DXTimer1Timer(1);
-        benchmark::DoNotOptimize(game.Board);
+        benchmark::DoNotOptimize(game.State().Board);
     }
 }
 BENCHMARK(BM_RowPush);
@@ -93,7 +93,7 @@ void BM_ScriptedGame1000Ticks(benchmark::State& state) {
                 game.Num1Click({true, tick % kColumns});
             }
         }
-        benchmark::DoNotOptimize(game.Score);
+        benchmark::DoNotOptimize(game.State().Score);
     }
 }
 BENCHMARK(BM_ScriptedGame1000Ticks)->Unit(benchmark::kMicrosecond);

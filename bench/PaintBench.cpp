@@ -129,7 +129,7 @@ void BM_RunningGameCpuOver10s(benchmark::State& state) {
         loop.exec();
         const double cpu = CpuSeconds() - cpuBefore;
         state.counters["cpu_percent"] = 100.0 * cpu / (wall.elapsed() / 1000.0);
-        state.counters["rows_pushed"] = board.CurrentGame()->RowsDone;
+        state.counters["rows_pushed"] = board.CurrentGame()->State().RowsDone;
     }
 }
 BENCHMARK(BM_RunningGameCpuOver10s)->Iterations(1)->Unit(benchmark::kMillisecond);

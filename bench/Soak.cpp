@@ -69,7 +69,7 @@ void ClickCell(TMainBoard& board, CellPos cell) {
 // never fills up while pieces keep coming.
 void PlayOneMove(TMainBoard& board) {
     Game& game = *board.CurrentGame();
-    if (!game.EngineIdle) {
+    if (!game.State().EngineIdle) {
         return;
     }
     CellPos best{};
@@ -107,8 +107,8 @@ Growth SoakGame(TMainBoard& board, int minutes, bool realTime) {
             growth.warmKb = ResidentKb();
         }
         Game& game = *board.CurrentGame();
-        if (game.Paused) {
-            if (game.Score == 0 && game.Level == 1 && tick > 0) {
+        if (game.State().Paused) {
+            if (game.State().Score == 0 && game.State().Level == 1 && tick > 0) {
                 ++games;
             }
             board.BtnPauseClick();
@@ -124,12 +124,12 @@ Growth SoakGame(TMainBoard& board, int minutes, bool realTime) {
         }
         if (tick % 500 == 0) {
             std::printf("game: %4.1f min of play, level %d, RSS %ld kB (%lld s)\n",
-                        tick * kTickMs / 60000.0, board.CurrentGame()->Level, ResidentKb(),
+                        tick * kTickMs / 60000.0, board.CurrentGame()->State().Level, ResidentKb(),
                         clock.elapsed() / 1000);
         }
     }
     growth.endKb = ResidentKb();
-    const Game& last = *board.CurrentGame();
+    const GameState& last = board.CurrentGame()->State();
     std::printf(
         "game: %d ticks (%d min of play), %d game(s); the last at level %d, %d rows done, "
         "score %d\n",

@@ -7,14 +7,12 @@
 
 namespace zorvane {
 
-Game::Game(Settings& settings, GameHost& host, RandomSource& random, HighScoreTable& scores)
-    : settings_(settings), host_(host), random_(random), scores_(scores) {
-    // The board is built for one of three heights; anything else runs as 9.
-    if (settings_.NumRows != 9 && settings_.NumRows != 12 && settings_.NumRows != 16) {
-        settings_.NumRows = 9;
-    }
-    numRows_ = settings_.NumRows;
-}
+Game::Game(const Settings& settings, GameHost& host, RandomSource& random, HighScoreTable& scores)
+    : settings_(settings),
+      host_(host),
+      random_(random),
+      scores_(scores),
+      numRows_(RunningRows(settings.NumRows)) {}
 
 void Game::StartUp() {
     StopClock();
@@ -109,6 +107,43 @@ void Game::StartClock() {
 }
 void Game::StopClock() {
     host_.SetClockEnabled(false);
+}
+
+}  // namespace zorvane
+
+namespace zorvane {
+
+void Game::ArrangeBoard(const CellGrid& board) {
+    Board = CellGrid{};
+    for (int col = 0; col < kColumns; ++col) {
+        for (int row = 0; row < numRows_; ++row) {
+            CopyContent(Board[col][row], board[col][row]);
+        }
+    }
+    host_.StateChanged();
+}
+
+void Game::ArrangeAux(const AuxRow& strip, std::int32_t count) {
+    Aux = AuxRow{};
+    AuxCount = std::clamp(count, 0, kColumns);
+    for (int i = 0; i < kColumns; ++i) {
+        CopyContent(Aux[i], strip[i]);
+    }
+    host_.StateChanged();
+}
+
+void Game::ArrangeScore(std::int64_t n) {
+    ResetScore();
+    SetScore(n);
+    host_.StateChanged();
+}
+
+void Game::ArrangeRowsDone(std::int32_t rows) {
+    RowsDone = rows;
+}
+
+void Game::ArrangeClearedCount(std::int32_t count) {
+    ClearedCount = count;
 }
 
 }  // namespace zorvane

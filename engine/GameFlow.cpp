@@ -124,26 +124,26 @@ void Game::ResumeClockAfterDialog() {
 
 FileResult Game::WriteHighScores() {
     // The player's data folder is made with the first score kept there.
-    FileResult saved = CreateFolderFor(ScoresPath);
+    FileResult saved = CreateFolderFor(scoresPath_);
     if (saved.ok) {
-        saved = scores_.SaveScores(ScoresPath);
+        saved = scores_.SaveScores(scoresPath_);
     }
     return saved;
 }
 
 void Game::SaveHighScores() {
-    if (ScoresPath.empty()) {
+    if (scoresPath_.empty()) {
         return;
     }
     const FileResult saved = WriteHighScores();
     if (!saved.ok) {
-        ReportFileError(ScoresPath, saved);
+        ReportFileError(scoresPath_, saved);
     }
 }
 
 void Game::SaveHighScoresAtQuit() {
     const std::vector<std::string> pending = scores_.PendingChanges();
-    if (ScoresPath.empty() || pending.empty()) {
+    if (scoresPath_.empty() || pending.empty()) {
         return;
     }
     const FileResult saved = WriteHighScores();
@@ -152,7 +152,7 @@ void Game::SaveHighScoresAtQuit() {
     }
     // The last chance: the player learns exactly what is lost, and where.
     std::string text =
-        "These high scores could not be saved in " + ScoresPath + " (" + saved.reason + "):";
+        "These high scores could not be saved in " + scoresPath_ + " (" + saved.reason + "):";
     for (const std::string& change : pending) {
         text += "\r" + change;
     }

@@ -54,8 +54,8 @@ void ApplyOptionsLine(const std::string& line, Settings& settings, OptionsHooks&
     const std::string upper = UpperText(key);
 
     if (upper == "NUMROWS") {
-        settings.NumRows = TextToInt(value);
-        settings.NumRowsSetting = settings.NumRows;
+        settings.NumRowsSetting = TextToInt(value);
+        settings.NumRows = RunningRows(settings.NumRowsSetting);
     } else if (upper == "STARTROWS") {
         // Fewer than one starting row would leave a board with nothing to play.
         settings.StartRows = std::max(TextToInt(value), 1);

@@ -35,8 +35,8 @@ class OptionsHooks {
 // Applies the lines of an options file, in order, over `settings`. Numbers
 // that would mislead the game are brought into range: StartRows below 1 reads
 // as 1, a colour outside 1..9 as the slot's own colour, a GraphicsType
-// outside -1..3 as -1. NumRows is kept as read; the game runs anything but
-// 9, 12 or 16 as 9.
+// outside -1..3 as -1. NumRowsSetting is kept as read; NumRows, the height
+// this run uses, is 9 for anything but 9, 12 or 16.
 void ApplyOptionsLines(const std::vector<std::string>& lines, Settings& settings,
                        OptionsHooks& hooks);
 

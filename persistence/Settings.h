@@ -59,6 +59,11 @@ struct Settings {
     bool EffectOn(EffectSlot slot) const;
 };
 
+// The board is built for one of three heights; any other runs as 9.
+constexpr std::int32_t RunningRows(std::int32_t rows) {
+    return rows == 9 || rows == 12 || rows == 16 ? rows : 9;
+}
+
 // The defaults of a fresh start: MusicPath is programFolder + "Music/".
 Settings DefaultSettings(const std::string& programFolder);
 

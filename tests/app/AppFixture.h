@@ -14,6 +14,7 @@
 #include "dialogs/Name1.h"
 #include "engine/CellText.h"
 #include "resources/Resources.h"
+#include "support/BoardRows.h"
 #include "support/FakeMedia.h"
 
 namespace zorvane::test {
@@ -125,31 +126,20 @@ class AppTest : public ::testing::Test {
     Game& game() { return *board->CurrentGame(); }
 
     // Rows of 10 cell characters, top row first; clears the rest of the board.
-    void SetBoard(const std::vector<std::string>& rows) {
-        game().Board = CellGrid{};
-        const int n = static_cast<int>(rows.size());
-        for (int i = 0; i < n; ++i) {
-            for (int col = 0; col < kColumns; ++col) {
-                game().Board[col][n - 1 - i] = *CellFromChar(rows[i][col]);
-            }
-        }
-    }
+    void SetBoard(const std::vector<std::string>& rows) { game().ArrangeBoard(GridFromRows(rows)); }
     // A piece in the top row and a full strip: the tick pushes, and the game
     // is over.
     void EndTheGameWithAPush() {
         std::vector<std::string> rows(game().NumRows(), "..........");
         rows[0] = "4.........";
         SetBoard(rows);
-        for (int i = 0; i < kColumns; ++i) {
-            game().Aux[i] = MakePiece(2);
-        }
-        game().AuxCount = kColumns;
+        game().ArrangeAux(StripFromText("2222222222"), kColumns);
         game().DXTimer1Timer(1);
     }
     std::string BottomRow() {
         std::string text;
         for (int col = 0; col < kColumns; ++col) {
-            text += CharFromCell(game().Board[col][0]);
+            text += CharFromCell(game().State().Board[col][0]);
         }
         return text;
     }

@@ -56,13 +56,13 @@ TEST_F(Commands, EachShortcutRunsItsCommand) {
     };
     const std::vector<Shortcut> shortcuts = {
         {"Ctrl+P", {}, [&] { return b.Clock().Enabled(); }},  // it starts paused
-        {"Ctrl+N", [&] { game().SetLevel(5); }, [&] { return game().Level == 1; }},
+        {"Ctrl+N", [&] { game().SetLevel(5); }, [&] { return game().State().Level == 1; }},
         {"Ctrl+Z",
          [&] {
              SetBoard({"2.........", "111......."});
              game().Num1Click({true, 0});
          },
-         [&] { return game().Score == 0 && BottomRow() == "111......."; }},
+         [&] { return game().State().Score == 0 && BottomRow() == "111......."; }},
         {"Ctrl+S", {}, logged("save dialog in " + QString::fromStdString(ProgramFolder()))},
         {"Ctrl+O", {}, logged("open dialog in " + QString::fromStdString(ProgramFolder()))},
         {"Ctrl+H", {}, logged("window: High Scores")},
@@ -96,27 +96,27 @@ TEST_F(Commands, PauseFromTheButtonTheMenuAndTheShortcut) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&b));
     QTest::keyClick(&b, Qt::Key_P, Qt::ControlModifier);
     EXPECT_TRUE(b.Clock().Enabled());
-    EXPECT_FALSE(game().Paused);
+    EXPECT_FALSE(game().State().Paused);
 }
 
 TEST_F(Commands, UndoAndNewGameFromMenuAndShortcut) {
     TMainBoard& b = Start();
     SetBoard({"2.........", "111......."});
     game().Num1Click({true, 0});
-    EXPECT_EQ(game().Score, 30);
+    EXPECT_EQ(game().State().Score, 30);
     b.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&b));
     QTest::keyClick(&b, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(game().Score, 0);
+    EXPECT_EQ(game().State().Score, 0);
     EXPECT_EQ(BottomRow(), "111.......");
 
     game().SetLevel(5);
     MenuItem(b, "&New Game")->trigger();
-    EXPECT_EQ(game().Level, 1);
+    EXPECT_EQ(game().State().Level, 1);
     EXPECT_EQ(b.PauseButton()->text(), "Start");
     game().SetLevel(5);
     QTest::keyClick(&b, Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(game().Level, 1);
+    EXPECT_EQ(game().State().Level, 1);
 }
 
 TEST_F(Commands, ModalWindowsStopTheClockAndKeepThePauseState) {
@@ -157,8 +157,8 @@ TEST_F(Commands, SaveThenOpenRestoresTheBoard) {
         dialogs->log.contains("question: Confirm: Are you sure you want to load an old game?\n"
                               "The game in progress will be ended. Continue?"));
     EXPECT_EQ(BottomRow(), "1234561234");
-    EXPECT_EQ(game().Score, 4321);
-    EXPECT_TRUE(game().Paused);
+    EXPECT_EQ(game().State().Score, 4321);
+    EXPECT_TRUE(game().State().Paused);
 }
 
 TEST_F(Commands, TheEndOfAGameAsksTheNameShowsTheTableAndOffersAnotherGame) {
@@ -176,8 +176,8 @@ TEST_F(Commands, TheEndOfAGameAsksTheNameShowsTheTableAndOffersAnotherGame) {
     std::string text((std::istreambuf_iterator<char>(scores)), {});
     EXPECT_NE(text.find("4600|"), std::string::npos);
     EXPECT_NE(text.find("|1|Ann\r\n"), std::string::npos) << text;
-    EXPECT_EQ(game().Level, 1);
-    EXPECT_TRUE(game().Paused);
+    EXPECT_EQ(game().State().Level, 1);
+    EXPECT_TRUE(game().State().Paused);
 }
 
 TEST_F(Commands, ALowScoreGoesStraightToTheQuestionAndNoClosesTheWindow) {
@@ -201,7 +201,7 @@ TEST_F(Commands, StartRowsAndSaveOptions) {
     EXPECT_EQ(b.GameSettings().StartRows, 2);
     b.NewSubMenuClick();
     EXPECT_EQ(BottomRow().find('.'), std::string::npos);
-    EXPECT_FALSE(IsOccupied(game().Board[0][2]));
+    EXPECT_FALSE(IsOccupied(game().State().Board[0][2]));
 
     MenuItem(b, "S&ave Options")->trigger();
     std::ifstream options(folder / "Options.txt", std::ios::binary);

@@ -37,7 +37,7 @@ TEST_F(DamagedFiles, FifosNeverHoldUpTheGame) {
     ASSERT_EQ(dialogs->log.size(), 3);
     EXPECT_EQ(dialogs->log[2],
               "message: Error: " + QString::fromStdString(saved) + ": not a regular file");
-    EXPECT_EQ(game().Score, 4600);
+    EXPECT_EQ(game().State().Score, 4600);
 
     // A high score: kept in the table, the file left alone, and no second
     // message about it.

@@ -66,8 +66,8 @@ TEST_F(KeyboardPlay, ArrowsMoveACursorThatSpaceOrEnterPlaysAndTabReachesPause) {
     // Enter on a lone piece is a bad move: it starts the clock as a click
     // does, and reaches the pause button no more than the board's neighbours.
     Key(b, Qt::Key_Return);
-    EXPECT_EQ(game().Score, 0);
-    EXPECT_FALSE(game().Paused);
+    EXPECT_EQ(game().State().Score, 0);
+    EXPECT_FALSE(game().State().Paused);
     EXPECT_TRUE(b.Clock().Enabled());
     EXPECT_EQ(BottomRow(), "1224......");
 
@@ -85,7 +85,7 @@ TEST_F(KeyboardPlay, ArrowsMoveACursorThatSpaceOrEnterPlaysAndTabReachesPause) {
 
     // Space plays it: four pieces and their bonus.
     Key(b, Qt::Key_Space);
-    EXPECT_EQ(game().Score, 60);
+    EXPECT_EQ(game().State().Score, 60);
     EXPECT_EQ(BottomRow(), "144.......");
     EXPECT_TRUE(CursorOn(b, 1, 1));
 
@@ -93,7 +93,7 @@ TEST_F(KeyboardPlay, ArrowsMoveACursorThatSpaceOrEnterPlaysAndTabReachesPause) {
     Key(b, Qt::Key_Tab);
     EXPECT_EQ(b.focusWidget(), b.PauseButton());
     Key(b, Qt::Key_Space);
-    EXPECT_TRUE(game().Paused);
+    EXPECT_TRUE(game().State().Paused);
     Key(b, Qt::Key_Backtab);
     EXPECT_EQ(b.focusWidget(), b.BoardPanel());
     Key(b, Qt::Key_Left);
@@ -141,7 +141,7 @@ TEST_F(KeyboardPlay, WhatAClickUnderThePointerWouldTakeIsOutlined) {
     // still pointer: the 5 that fell into the cell is alone.
     QTest::mouseMove(b.BoardPanel(), CellCentre(0, 0));
     QTest::mouseClick(b.BoardPanel(), Qt::LeftButton, {}, CellCentre(0, 0));
-    ASSERT_EQ(game().Score, 30);
+    ASSERT_EQ(game().State().Score, 30);
     b.Motion().Finish();
     shot = b.BoardPanel()->grab().toImage();
     EXPECT_FALSE(OutlinedLeft(shot, 0, 0));
@@ -198,9 +198,9 @@ TEST_F(KeyboardPlay, AScreenReaderReadsTheBoardScoreAndStatus) {
     QTest::mouseClick(b.BoardPanel(), Qt::LeftButton, {}, CellCentre(0, 0));
     EXPECT_EQ(read(b.ScorePanel(), QAccessible::Value), "30");
 
-    game().RowsDone = 5;
-    game().ShowProgress();
-    b.StateChanged();
+    game().ArrangeRowsDone(4);
+    game().ArrangeAux(StripFromText("1212121212"), kColumns);
+    game().DXTimer1Timer(1);
     EXPECT_EQ(read(b.ProgressBar(), QAccessible::Name), "Percent of level completed");
     EXPECT_EQ(read(b.PauseButton(), QAccessible::Name), "Pause");
     EXPECT_EQ(read(b.PauseButton(), QAccessible::Description),

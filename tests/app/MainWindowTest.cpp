@@ -36,7 +36,7 @@ TEST_F(MainWindow, LayoutForEachBoardHeight) {
 TEST_F(MainWindow, StartsPausedWithTheStartingRowsAndTheStatusShown) {
     TMainBoard& b = Start();
     EXPECT_EQ(b.windowTitle(), "Zorvane v. 1.0 b");
-    EXPECT_TRUE(game().Paused);
+    EXPECT_TRUE(game().State().Paused);
     EXPECT_FALSE(b.Clock().Enabled());
     EXPECT_EQ(b.PauseButton()->text(), "Start");
     EXPECT_EQ(b.StatusLabel("LevelLabel")->text(), "Level: 1");
@@ -45,19 +45,19 @@ TEST_F(MainWindow, StartsPausedWithTheStartingRowsAndTheStatusShown) {
     // Start-up runs once: another activation changes nothing.
     game().SetScore(70);
     b.FormActivate();
-    EXPECT_EQ(game().Score, 70);
+    EXPECT_EQ(game().State().Score, 70);
 }
 
 TEST_F(MainWindow, TheStatusViewFollowsTheGame) {
     TMainBoard& b = Start();
-    game().SetLevel(4);
-    game().RowsDone = 15;
-    game().SetLevel(1);
-    game().ShowProgress();
-    game().SetBonus(95);
-    b.StateChanged();
+    // A group of five (a bonus of 45), then the fifteenth row of level 1.
+    SetBoard({"111112...."});
+    QTest::mouseClick(b.BoardPanel(), Qt::LeftButton, {}, QPoint(20, 9 * 40 - 20));
+    game().ArrangeRowsDone(14);
+    game().ArrangeAux(StripFromText("2323232323"), kColumns);
+    game().DXTimer1Timer(1);
     EXPECT_EQ(b.StatusLabel("LevelLabel")->text(), "Level: 1");
-    EXPECT_EQ(b.StatusLabel("Bonus")->text(), "Bonus: 95");
+    EXPECT_EQ(b.StatusLabel("Bonus")->text(), "Bonus: 45");
     EXPECT_EQ(b.StatusLabel("LblRows")->text(), "Percent of level completed: 50");
     EXPECT_EQ(b.StatusLabel("LblRowsDone")->text(), "Rows Done: 15");
     EXPECT_EQ(b.ProgressBar()->value(), 50);
@@ -72,15 +72,16 @@ TEST_F(MainWindow, ClicksReachTheCellUnderThePointer) {
     SetBoard(rows);
     // Row 9, column 9 sits three rows below the top edge of a 12-row board.
     QTest::mouseClick(b.BoardPanel(), Qt::LeftButton, {}, QPoint(9 * 40 + 20, 2 * 40 + 20));
-    EXPECT_EQ(game().Score, 30);
-    EXPECT_FALSE(game().Paused);
+    EXPECT_EQ(game().State().Score, 30);
+    EXPECT_FALSE(game().State().Paused);
     EXPECT_EQ(b.PauseButton()->text(), "Pause");
 
     // Row 0, column 0 is the bottom-left cell.
-    game().Board[0][0] = MakeBomb(0);
-    game().Board[5][0] = MakePiece(4);
+    rows.assign(12, "..........");
+    rows[11] = "k....4....";
+    SetBoard(rows);
     QTest::mouseClick(b.BoardPanel(), Qt::LeftButton, {}, QPoint(5, 12 * 40 - 5));
-    EXPECT_EQ(game().Score, 40);
+    EXPECT_EQ(game().State().Score, 40);
 }
 
 TEST_F(MainWindow, AMoveIsMadeWhenTheButtonComesUpOnThePressedCell) {
@@ -92,11 +93,11 @@ TEST_F(MainWindow, AMoveIsMadeWhenTheButtonComesUpOnThePressedCell) {
 
     // Down alone is no move; up on the same cell is.
     QTest::mousePress(panel, Qt::LeftButton, {}, bottomLeft);
-    EXPECT_TRUE(game().Paused);
+    EXPECT_TRUE(game().State().Paused);
     EXPECT_EQ(BottomRow(), "111.......");
     QTest::mouseRelease(panel, Qt::LeftButton, {}, bottomLeft);
-    EXPECT_EQ(game().Score, 30);
-    EXPECT_FALSE(game().Paused);
+    EXPECT_EQ(game().State().Score, 30);
+    EXPECT_FALSE(game().State().Paused);
 
     // Down on a bomb, slid off and let go over a piece: nothing happens.
     SetBoard({"2.........", "k111......"});
@@ -104,7 +105,7 @@ TEST_F(MainWindow, AMoveIsMadeWhenTheButtonComesUpOnThePressedCell) {
     QTest::mouseMove(panel, besideIt);
     QTest::mouseRelease(panel, Qt::LeftButton, {}, besideIt);
     EXPECT_EQ(BottomRow(), "k111......");
-    EXPECT_EQ(game().Score, 30);
+    EXPECT_EQ(game().State().Score, 30);
 
     // Slid back onto the bomb before letting go: it goes off.
     QTest::mousePress(panel, Qt::LeftButton, {}, bottomLeft);
@@ -167,13 +168,13 @@ TEST_F(MainWindow, EachContextMenuItemRunsItsCommand) {
     };
     const std::vector<Item> items = {
         {"Pause", {}, [&] { return b.Clock().Enabled(); }},  // it starts paused
-        {"New Game", [&] { game().SetLevel(5); }, [&] { return game().Level == 1; }},
+        {"New Game", [&] { game().SetLevel(5); }, [&] { return game().State().Level == 1; }},
         {"Undo",
          [&] {
              SetBoard({"2.........", "111......."});
              game().Num1Click({true, 0});
          },
-         [&] { return game().Score == 0 && BottomRow() == "111......."; }},
+         [&] { return game().State().Score == 0 && BottomRow() == "111......."; }},
         {"Edit Options", {}, [&] { return dialogs->log.contains("window: Edit Options"); }},
         {"Help", {}, [&] { return !opened.empty() && opened[0].fileName() == "index.html"; }},
     };
@@ -202,7 +203,7 @@ TEST_F(MainWindow, AClickOnTheScoreDigitsIsNoMove) {
     TMainBoard& b = Start();
     QWidget* digits = b.findChild<QWidget*>("Panel5");
     QTest::mouseClick(digits, Qt::LeftButton, {}, QPoint(130, 10));
-    EXPECT_TRUE(game().Paused);
+    EXPECT_TRUE(game().State().Paused);
     EXPECT_EQ(b.PauseButton()->text(), "Start");
 }
 
@@ -235,7 +236,7 @@ class PaintCount : public QObject {
 // not redraw it, while a push, new colours or a new score must.
 TEST_F(MainWindow, AClockTickRepaintsOnlyThePanelsWhoseContentChanged) {
     TMainBoard& b = Start();
-    game().Paused = false;
+    game().BtnPauseClick();
     QApplication::processEvents();
     PaintCount board(b.BoardPanel());
     PaintCount strip(b.StripPanel());
@@ -247,10 +248,7 @@ TEST_F(MainWindow, AClockTickRepaintsOnlyThePanelsWhoseContentChanged) {
     EXPECT_GT(strip.count, 0);
     EXPECT_EQ(score.count, 0);
 
-    game().AuxCount = kColumns;
-    for (TCell& slot : game().Aux) {
-        slot = MakePiece(2);
-    }
+    game().ArrangeAux(StripFromText("2222222222"), kColumns);
     game().DXTimer1Timer(1);
     QApplication::processEvents();
     EXPECT_GT(board.count, 0);

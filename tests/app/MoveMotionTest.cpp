@@ -53,9 +53,9 @@ TEST_F(MoveMotionTest, AClickDuringTheMotionFinishesItAndActsOnTheFinalBoard) {
     if (midway) {
         EXPECT_NE(during, final);
     }
-    const std::int64_t score = game().Score;
+    const std::int64_t score = game().State().Score;
     QTest::mouseRelease(b.BoardPanel(), Qt::LeftButton, {}, CellCentre(0, 1));
-    EXPECT_GT(game().Score, score);
+    EXPECT_GT(game().State().Score, score);
     EXPECT_EQ(BottomRow(), "3.........");
 
     // The second move's motion runs out by itself, briefly.
@@ -105,24 +105,20 @@ TEST_F(MoveMotionTest, NoOutlineWhileThePiecesMove) {
 TEST_F(MoveMotionTest, APushedRowRisesWithoutHoldingTheClockBack) {
     TMainBoard& b = Start();
     SetBoard({"1........."});
-    for (int col = 0; col < kColumns; ++col) {
-        game().Aux[col] = MakePiece(col % kColours + 1);
-    }
-    game().AuxCount = 10;
-    b.StateChanged();
+    game().ArrangeAux(StripFromText("1234561234"), kColumns);
 
     // The clock's own handler: the push is on the board at once and rises.
     b.Clock().OnTimer(1);
     EXPECT_EQ(BottomRow(), "1234561234");
-    EXPECT_EQ(CharFromCell(game().Board[0][1]), '1');
+    EXPECT_EQ(CharFromCell(game().State().Board[0][1]), '1');
     ASSERT_TRUE(b.Motion().Running());
 
     // The next tick comes as it would without the motion: it ends it and
     // fills its preview slot.
-    ASSERT_EQ(game().AuxCount, 1);
+    ASSERT_EQ(game().State().AuxCount, 1);
     b.Clock().OnTimer(1);
     EXPECT_FALSE(b.Motion().Running());
-    EXPECT_EQ(game().AuxCount, 2);
+    EXPECT_EQ(game().State().AuxCount, 2);
 }
 
 TEST_F(MoveMotionTest, TheAnimationsOptionTurnsTheMotionOff) {

@@ -65,7 +65,7 @@ TEST_F(SoundWiring, AFirstMoveWithoutStartGetsItsSoundsReadyAtThePress) {
     media->log.clear();
     QTest::mouseRelease(b.BoardPanel(), Qt::LeftButton, {}, cell);
     EXPECT_EQ(media->log, Log{"subping play"});
-    EXPECT_FALSE(game().Paused);
+    EXPECT_FALSE(game().State().Paused);
 }
 
 TEST_F(SoundWiring, SoundFilesOfTheOptionsFileAreReportedOnce) {

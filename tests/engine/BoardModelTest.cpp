@@ -1,4 +1,4 @@
-// The board model: tags, the starting rows and the empty-board test.
+// The board model: tags, the starting rows and the undo snapshot.
 
 #include <gtest/gtest.h>
 
@@ -22,6 +22,13 @@ struct SetupGame {
     HighScoreTable scores;
     std::optional<Game> game;
 };
+
+// Clears the board with one last group: the next level's starting rows are
+// filled at once.
+void ClearTheBoard(Game& g) {
+    g.ArrangeBoard(GridFromRows({"111......."}));
+    g.Num1Click({true, 0});
+}
 
 TEST(Tags, SplitIntoRowAndColumn) {
     int row = -1;
@@ -48,15 +55,15 @@ TEST(SetupBoard, FillsExactlyTheStartRows) {
 
 TEST(SetupBoard, NeverWritesOutsideTheBoard) {
     SetupGame s(40, 9);
-    s.game->SetupBoard();
+    s.game->StartUp();
     for (int col = 0; col < kColumns; ++col) {
         for (int row = 0; row < kMaxRows; ++row) {
-            EXPECT_EQ(IsOccupied(s.game->Board[col][row]), row < 9);
+            EXPECT_EQ(IsOccupied(s.game->State().Board[col][row]), row < 9);
         }
     }
     SetupGame none(0, 9);
-    none.game->SetupBoard();
-    EXPECT_TRUE(none.game->BoardClear());
+    none.game->StartUp();
+    EXPECT_TRUE(BoardEmpty(*none.game));
     EXPECT_TRUE(none.random.asked.empty());
 }
 
@@ -93,10 +100,10 @@ TEST(SetupBoard, CopiesTheLeftColourOnDrawsSixToEight) {
     SetupGame s(1);
     // Pairs (copy draw, colour draw) for columns 0..9.
     s.random.values = {6, 2, 7, 4, 5, 0, 8, 5, 6, 3, 9, 1, 3, 5, 6, 0, 2, 2, 8, 4};
-    s.game->SetupBoard();
+    s.game->StartUp();
     std::string row;
     for (int col = 0; col < kColumns; ++col) {
-        row += CharFromCell(s.game->Board[col][0]);
+        row += CharFromCell(s.game->State().Board[col][0]);
     }
     // Column 0 never copies; 6, 7 and 8 take the left neighbour's colour.
     EXPECT_EQ(row, "3311126633");
@@ -106,18 +113,20 @@ TEST(SetupBoard, CopiesTheLeftColourOnDrawsSixToEight) {
     SetupGame random(1);
     random.settings.RandomMode = true;
     random.random.values = {6, 2, 7, 4};
-    random.game->SetupBoard();
-    EXPECT_EQ(CharFromCell(random.game->Board[1][0]), '5');
+    random.game->StartUp();
+    EXPECT_EQ(CharFromCell(random.game->State().Board[1][0]), '5');
 }
 
 TEST(SetupBoard, ColourBombsOnlyFromLevelTwo) {
-    SetupGame s(1);
-    s.game->SetLevel(2);
-    // Column 0 becomes a bomb (draw 5), column 1 does not.
+    SetupGame s(0);
+    s.game->StartUp();
+    s.settings.StartRows = 1;
+    // On level 2, column 0 becomes a bomb (draw 5), column 1 does not.
     s.random.values = {0, 1, 5, 0, 2, 4};
-    s.game->SetupBoard();
-    EXPECT_EQ(CharFromCell(s.game->Board[0][0]), 'b');
-    EXPECT_EQ(CharFromCell(s.game->Board[1][0]), '3');
+    ClearTheBoard(*s.game);
+    ASSERT_EQ(s.game->State().Level, 2);
+    EXPECT_EQ(CharFromCell(s.game->State().Board[0][0]), 'b');
+    EXPECT_EQ(CharFromCell(s.game->State().Board[1][0]), '3');
     EXPECT_EQ(std::vector<int>(s.random.asked.begin(), s.random.asked.begin() + 6),
               (std::vector<int>{10, 6, 15, 10, 6, 15}));
 
@@ -126,12 +135,10 @@ TEST(SetupBoard, ColourBombsOnlyFromLevelTwo) {
     int cells = 0;
     for (unsigned seed = 1; seed <= 100; ++seed) {
         GameFixture f(9, seed, 5);
-        f.game->Board = CellGrid{};
-        f.game->SetLevel(2);
-        f.game->SetupBoard();
+        ClearTheBoard(*f.game);
         for (int col = 0; col < kColumns; ++col) {
             for (int row = 0; row < 5; ++row) {
-                bombs += f.game->Board[col][row].IsBomb ? 1 : 0;
+                bombs += f.game->State().Board[col][row].IsBomb ? 1 : 0;
                 ++cells;
             }
         }
@@ -142,37 +149,21 @@ TEST(SetupBoard, ColourBombsOnlyFromLevelTwo) {
     GameFixture levelOne(9, 7, 5);
     for (int col = 0; col < kColumns; ++col) {
         for (int row = 0; row < 5; ++row) {
-            EXPECT_FALSE(levelOne.game->Board[col][row].IsBomb);
+            EXPECT_FALSE(levelOne.game->State().Board[col][row].IsBomb);
         }
     }
 }
 
-TEST(BoardClear, AnyOccupiedCellCounts) {
+TEST(Snapshot, UndoBringsBackTheFourFieldsOfEveryCellAndTheScore) {
     GameFixture f;
-    f.SetBoard({".........."});
-    EXPECT_TRUE(f.game->BoardClear());
-    for (char c : {'k', 'A', '3', 'c'}) {
-        f.SetBoard({std::string("........") + c + "."});
-        EXPECT_FALSE(f.game->BoardClear()) << c;
-    }
-    // Cells above the running board's height are not part of it.
-    f.game->Board = CellGrid{};
-    f.game->Board[0][12] = MakePiece(2);
-    EXPECT_TRUE(f.game->BoardClear());
-}
-
-TEST(Snapshot, KeepsTheFourFieldsAndTheScoreAndRestartsTheClock) {
-    GameFixture f;
-    f.SetBoard({"kA1b......"});
+    f.SetBoard({"222kA1b..."});
     f.game->SetScore(70);
-    f.game->CopyBoardtoSnap();
-    EXPECT_TRUE(f.host.ClockEnabled());
-    f.SetBoard({"222......."});
-    f.game->SetScore(10000);
-    f.game->CopySnaptoBoard();
-    EXPECT_EQ(f.BoardText(1), Rows{"kA1b......"});
-    EXPECT_EQ(f.game->Score, 70);
-    EXPECT_EQ(f.game->Status.DigitText(), "______70");
+    f.Click(0, 0);
+    ASSERT_EQ(f.game->State().Score, 100);
+    f.game->UndoSubMenuClick();
+    EXPECT_EQ(f.BoardText(1), Rows{"222kA1b..."});
+    EXPECT_EQ(f.game->State().Score, 70);
+    EXPECT_EQ(f.game->State().Status.DigitText(), "______70");
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "engine/CellText.h"
 #include "engine/Game.h"
 #include "engine/QuietHost.h"
+#include "tests/support/BoardRows.h"
 
 namespace zorvane::test {
 
@@ -63,10 +64,22 @@ class FakeHost : public QuietHost {
     std::function<void()> duringClockStop;
 };
 
+// No cell of the running board is occupied.
+inline bool BoardEmpty(const Game& g) {
+    for (int col = 0; col < kColumns; ++col) {
+        for (int row = 0; row < g.NumRows(); ++row) {
+            if (IsOccupied(g.State().Board[col][row])) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 // The preview strip as cell characters, slot 0 first.
 inline std::string AuxText(const Game& g) {
     std::string text;
-    for (const TCell& slot : g.Aux) {
+    for (const TCell& slot : g.State().Aux) {
         text += CharFromCell(slot);
     }
     return text;
@@ -107,16 +120,7 @@ struct GameFixture {
 
     // Rows of 10 cell characters, top row first; the board's top rows not
     // named stay empty. Clears every other board cell.
-    void SetBoard(const std::vector<std::string>& rows) {
-        game->Board = CellGrid{};
-        const int n = static_cast<int>(rows.size());
-        for (int i = 0; i < n; ++i) {
-            const int row = n - 1 - i;
-            for (int col = 0; col < kColumns; ++col) {
-                game->Board[col][row] = *CellFromChar(rows[i][col]);
-            }
-        }
-    }
+    void SetBoard(const std::vector<std::string>& rows) { game->ArrangeBoard(GridFromRows(rows)); }
 
     // The board as text, top row first, only the rows up to `height`.
     std::vector<std::string> BoardText(int height) const {
@@ -124,7 +128,7 @@ struct GameFixture {
         for (int row = height - 1; row >= 0; --row) {
             std::string text;
             for (int col = 0; col < kColumns; ++col) {
-                text += CharFromCell(game->Board[col][row]);
+                text += CharFromCell(game->State().Board[col][row]);
             }
             rows.push_back(text);
         }
@@ -135,10 +139,7 @@ struct GameFixture {
 
     // A full preview strip of 10 cell characters: the next tick pushes it in.
     void FillStrip(const std::string& text) {
-        for (int i = 0; i < kColumns; ++i) {
-            game->Aux[i] = *CellFromChar(text[i]);
-        }
-        game->AuxCount = kColumns;
+        game->ArrangeAux(StripFromText(text), static_cast<std::int32_t>(text.size()));
     }
 
     // Runs ticks only while the clock runs, as the frame timer delivers them.

@@ -13,12 +13,12 @@ using Rows = std::vector<std::string>;
 TEST(StartUp, TheGameWaitsPausedWithItsStartingRows) {
     GameFixture f(9, 5, 4);
     const Game& g = *f.game;
-    EXPECT_TRUE(g.Paused);
+    EXPECT_TRUE(g.State().Paused);
     EXPECT_FALSE(f.host.ClockEnabled());
     EXPECT_EQ(f.host.ClockInterval(), 600);
-    EXPECT_EQ(g.Status.BtnPause, "Start");
-    EXPECT_EQ(g.Status.DigitText(), "_______0");
-    EXPECT_EQ(g.Status.LevelLabel, "Level: 1");
+    EXPECT_EQ(g.State().Status.BtnPause, "Start");
+    EXPECT_EQ(g.State().Status.DigitText(), "_______0");
+    EXPECT_EQ(g.State().Status.LevelLabel, "Level: 1");
     const Rows board = f.BoardText(9);
     for (int row = 0; row < 9; ++row) {
         const std::string& text = board[8 - row];
@@ -34,42 +34,46 @@ TEST(StartUp, TheGameWaitsPausedWithItsStartingRows) {
 TEST(NewGame, StartsLevelOnePausedWhateverWasGoingOn) {
     GameFixture f;
     f.game->BtnPauseClick();
-    f.game->SetLevel(7);
+    // A cleared board (a clearing counted, its bonus paid, the next level),
+    // then a push on a level well under way.
+    f.SetBoard({"111......."});
+    f.Click(0, 0);
+    ASSERT_EQ(f.game->State().BoardBonus, 5000);
     f.game->SetScore(123456);
-    f.game->RowsDone = 20;
-    f.game->ShowProgress();
-    f.game->ClearedCount = 4;
-    f.game->BoardBonus = 100000;
+    f.game->ArrangeRowsDone(20);
+    f.FillStrip("3434343434");
+    f.game->DXTimer1Timer();
+    ASSERT_EQ(f.game->State().Status.LblRowsDone, "Rows Done: 21");
     f.game->NewSubMenuClick();
     const Game& g = *f.game;
-    EXPECT_EQ(g.Level, 1);
+    EXPECT_EQ(g.State().Level, 1);
     EXPECT_EQ(f.host.ClockInterval(), 600);
-    EXPECT_EQ(g.Score, 0);
-    EXPECT_EQ(g.Status.DigitText(), "_______0");
-    EXPECT_EQ(g.Status.LblRows, "Percent of level completed: 0");
-    EXPECT_EQ(g.Status.LblRowsDone, "Rows Done: 0");
-    EXPECT_EQ(g.Status.BtnPause, "Start");
-    EXPECT_TRUE(g.Paused);
+    EXPECT_EQ(g.State().Score, 0);
+    EXPECT_EQ(g.State().Status.DigitText(), "_______0");
+    EXPECT_EQ(g.State().Status.LblRows, "Percent of level completed: 0");
+    EXPECT_EQ(g.State().Status.LblRowsDone, "Rows Done: 0");
+    EXPECT_EQ(g.State().Status.BtnPause, "Start");
+    EXPECT_TRUE(g.State().Paused);
     EXPECT_FALSE(f.host.ClockEnabled());
-    EXPECT_EQ(g.ClearedCount, 0);
-    EXPECT_EQ(g.BoardBonus, 0);
+    EXPECT_EQ(g.State().ClearedCount, 0);
+    EXPECT_EQ(g.State().BoardBonus, 0);
 
     // The next clearing pays 5000 again.
     f.SetBoard({"111......."});
     f.Click(0, 0);
-    EXPECT_EQ(f.game->BoardBonus, 5000);
+    EXPECT_EQ(f.game->State().BoardBonus, 5000);
 }
 
 TEST(Pause, TheButtonFollowsTheClock) {
     GameFixture f;
     f.game->BtnPauseClick();
     EXPECT_TRUE(f.host.ClockEnabled());
-    EXPECT_FALSE(f.game->Paused);
-    EXPECT_EQ(f.game->Status.BtnPause, "Pause");
+    EXPECT_FALSE(f.game->State().Paused);
+    EXPECT_EQ(f.game->State().Status.BtnPause, "Pause");
     f.game->BtnPauseClick();
     EXPECT_FALSE(f.host.ClockEnabled());
-    EXPECT_TRUE(f.game->Paused);
-    EXPECT_EQ(f.game->Status.BtnPause, "Start");
+    EXPECT_TRUE(f.game->State().Paused);
+    EXPECT_EQ(f.game->State().Status.BtnPause, "Start");
 }
 
 TEST(Pause, PressedWhileAMoveOrPushRunsItPausesWhenThatEnds) {
@@ -107,7 +111,7 @@ TEST(Pause, PressedWhileAMoveOrPushRunsItPausesWhenThatEnds) {
                 f.Click(8, 0);
                 break;
             case Action::LevelEndingPush:
-                f.game->RowsDone = 29;
+                f.game->ArrangeRowsDone(29);
                 [[fallthrough]];
             case Action::Push:
                 f.FillStrip("3434343434");
@@ -116,13 +120,13 @@ TEST(Pause, PressedWhileAMoveOrPushRunsItPausesWhenThatEnds) {
         }
         f.host.duringProcessMessages = nullptr;
         const bool paused = c.presses == 1;
-        EXPECT_EQ(f.game->Paused, paused) << c.what;
+        EXPECT_EQ(f.game->State().Paused, paused) << c.what;
         EXPECT_EQ(f.host.ClockEnabled(), !paused) << c.what;
-        EXPECT_EQ(f.game->Status.BtnPause, paused ? "Start" : "Pause") << c.what;
+        EXPECT_EQ(f.game->State().Status.BtnPause, paused ? "Start" : "Pause") << c.what;
         // Nothing is left over for the next press, which simply toggles.
         f.game->BtnPauseClick();
         EXPECT_EQ(f.host.ClockEnabled(), paused) << c.what;
-        EXPECT_EQ(f.game->Status.BtnPause, paused ? "Pause" : "Start") << c.what;
+        EXPECT_EQ(f.game->State().Status.BtnPause, paused ? "Pause" : "Start") << c.what;
     }
 }
 
@@ -145,14 +149,14 @@ TEST(Undo, RestoresOnlyThePositionBeforeTheLastMove) {
     f.Click(0, 0);  // the 1s: the 2s fall
     const Rows afterFirst = f.BoardText(2);
     f.Click(0, 0);  // the 2s
-    EXPECT_EQ(f.game->Score, 60);
+    EXPECT_EQ(f.game->State().Score, 60);
     f.game->UndoSubMenuClick();
     EXPECT_EQ(f.BoardText(2), afterFirst);
-    EXPECT_EQ(f.game->Score, 30);
-    EXPECT_FALSE(f.game->UndoAllowed);
+    EXPECT_EQ(f.game->State().Score, 30);
+    EXPECT_FALSE(f.game->State().UndoAllowed);
     f.game->UndoSubMenuClick();  // a second undo does nothing
     EXPECT_EQ(f.BoardText(2), afterFirst);
-    EXPECT_EQ(f.game->Score, 30);
+    EXPECT_EQ(f.game->State().Score, 30);
 }
 
 TEST(Undo, TheScoreShowsNoStaleDigits) {
@@ -162,7 +166,7 @@ TEST(Undo, TheScoreShowsNoStaleDigits) {
     f.Click(0, 0);
     f.game->SetScore(1000);
     f.game->UndoSubMenuClick();
-    EXPECT_EQ(f.game->Status.DigitText(), "_____990");
+    EXPECT_EQ(f.game->State().Status.DigitText(), "_____990");
 }
 
 TEST(Undo, NothingToUndoOnceARowHasComeIn) {
@@ -172,11 +176,11 @@ TEST(Undo, NothingToUndoOnceARowHasComeIn) {
     for (int i = 0; i < 11; ++i) {
         f.Tick();
     }
-    EXPECT_EQ(f.game->RowsDone, 1);
+    EXPECT_EQ(f.game->State().RowsDone, 1);
     const Rows board = f.BoardText(9);
     f.game->UndoSubMenuClick();
     EXPECT_EQ(f.BoardText(9), board);
-    EXPECT_EQ(f.game->Score, 30);
+    EXPECT_EQ(f.game->State().Score, 30);
 }
 
 TEST(Undo, APausedGameStaysPaused) {
@@ -187,8 +191,8 @@ TEST(Undo, APausedGameStaysPaused) {
     f.game->UndoSubMenuClick();
     EXPECT_EQ(f.BoardText(2), (Rows{"2.........", "111......."}));
     EXPECT_FALSE(f.host.ClockEnabled());
-    EXPECT_TRUE(f.game->Paused);
-    EXPECT_EQ(f.game->Status.BtnPause, "Start");
+    EXPECT_TRUE(f.game->State().Paused);
+    EXPECT_EQ(f.game->State().Status.BtnPause, "Start");
 }
 
 // Loses the game on the next tick.
@@ -196,20 +200,21 @@ void LoseNow(GameFixture& f) {
     Rows board(9, "..........");
     board[0] = "3.........";
     f.SetBoard(board);
-    for (int i = 0; i < kColumns; ++i) {
-        f.game->Aux[i] = MakePiece(1);
-    }
-    f.game->AuxCount = kColumns;
+    f.FillStrip("1111111111");
     f.game->DXTimer1Timer();
 }
 
 TEST(GameOver, AHighScoreAsksTheNameShowsTheTableThenOffersAnotherGame) {
     GameFixture f;
     f.host.answerYes = true;
-    f.game->SetLevel(3);
+    // Two clearings on the way to level 3.
+    for (int clearing = 0; clearing < 2; ++clearing) {
+        f.SetBoard({"111......."});
+        f.Click(0, 0);
+    }
+    ASSERT_EQ(f.game->State().BoardBonus, 15000);
     f.game->SetScore(4600);
-    f.game->ClearedCount = 2;
-    f.game->BoardBonus = 15000;
+    f.host.events.clear();
     LoseNow(f);
     EXPECT_EQ(f.host.events,
               (std::vector<std::string>{"sound: row", "message: Confirm: The game is over!",
@@ -222,14 +227,14 @@ TEST(GameOver, AHighScoreAsksTheNameShowsTheTableThenOffersAnotherGame) {
     EXPECT_EQ(f.scores.Row(2).Score, "4500");
     // Play again: a fresh level-1 game, paused.
     const Game& g = *f.game;
-    EXPECT_EQ(g.Level, 1);
-    EXPECT_EQ(g.Score, 0);
-    EXPECT_EQ(g.ClearedCount, 0);
-    EXPECT_EQ(g.BoardBonus, 0);
-    EXPECT_TRUE(g.Paused);
+    EXPECT_EQ(g.State().Level, 1);
+    EXPECT_EQ(g.State().Score, 0);
+    EXPECT_EQ(g.State().ClearedCount, 0);
+    EXPECT_EQ(g.State().BoardBonus, 0);
+    EXPECT_TRUE(g.State().Paused);
     EXPECT_FALSE(f.host.ClockEnabled());
-    EXPECT_EQ(g.Status.BtnPause, "Start");
-    EXPECT_TRUE(g.EngineIdle);
+    EXPECT_EQ(g.State().Status.BtnPause, "Start");
+    EXPECT_TRUE(g.State().EngineIdle);
 }
 
 TEST(GameOver, ALowScoreGoesStraightToThePlayAgainQuestion) {
@@ -244,14 +249,14 @@ TEST(GameOver, ATableThatCannotBeWrittenIsReportedAndTheGameGoesOn) {
     GameFixture f;
     f.host.answerYes = true;
     // Not even its folder can be made: /dev/null is no folder.
-    f.game->ScoresPath = "/dev/null/Scores.txt";
+    f.game->SetScoresPath("/dev/null/Scores.txt");
     f.game->SetScore(9000);
     LoseNow(f);
     ASSERT_GE(f.host.events.size(), 4u);
     EXPECT_EQ(f.host.events[3].rfind("message: Error: /dev/null/Scores.txt: ", 0), 0u)
         << f.host.events[3];
     EXPECT_EQ(f.scores.Row(0).Score, "9000");  // the table keeps the entry
-    EXPECT_EQ(f.game->Level, 1);
+    EXPECT_EQ(f.game->State().Level, 1);
 }
 
 TEST(Interlock, EventsDuringAMoveReturnAtOnceAndChangeNothing) {
@@ -260,25 +265,25 @@ TEST(Interlock, EventsDuringAMoveReturnAtOnceAndChangeNothing) {
                 "2.........",  //
                 "111......."});
     f.game->BtnPauseClick();
-    f.game->UndoAllowed = false;
+    ASSERT_FALSE(f.game->State().UndoAllowed);
     int delivered = 0;
     f.host.duringProcessMessages = [&] {
         const Rows board = f.BoardText(9);
-        const int auxCount = f.game->AuxCount;
+        const int auxCount = f.game->State().AuxCount;
         f.game->DXTimer1Timer();
         f.Click(0, 2);
         f.game->UndoSubMenuClick();
         f.game->NewSubMenuClick();
         EXPECT_EQ(f.BoardText(9), board);
-        EXPECT_EQ(f.game->AuxCount, auxCount);
-        EXPECT_EQ(f.game->Score, 0);
-        EXPECT_EQ(f.game->Level, 1);
+        EXPECT_EQ(f.game->State().AuxCount, auxCount);
+        EXPECT_EQ(f.game->State().Score, 0);
+        EXPECT_EQ(f.game->State().Level, 1);
         ++delivered;
     };
     f.Click(0, 0);
     EXPECT_EQ(delivered, 1);
-    EXPECT_EQ(f.game->Score, 30);
-    EXPECT_TRUE(f.game->EngineIdle);
+    EXPECT_EQ(f.game->State().Score, 30);
+    EXPECT_TRUE(f.game->State().EngineIdle);
 }
 
 }  // namespace

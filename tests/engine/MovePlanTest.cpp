@@ -75,12 +75,12 @@ TEST(MovePlan, IsWhatTheClickDoesOnManySeededBoards) {
         std::mt19937 draw(seed);
         const int rows = seed % 3 == 0 ? 16 : seed % 3 == 1 ? 9 : 12;
         GameFixture f(rows);
-        f.game->Board = SeededBoard(draw, rows);
+        f.game->ArrangeBoard(SeededBoard(draw, rows));
         const int row = static_cast<int>(draw() % static_cast<unsigned>(rows));
         const int col = static_cast<int>(draw() % kColumns);
 
-        const CellGrid before = f.game->Board;
-        const std::int32_t score = f.game->Score;
+        const CellGrid before = f.game->State().Board;
+        const std::int32_t score = f.game->State().Score;
         const MovePlan plan = f.game->PlanClick(row, col);
         f.Click(col, row);
 
@@ -96,7 +96,7 @@ TEST(MovePlan, IsWhatTheClickDoesOnManySeededBoards) {
             EXPECT_EQ(sounds, plan.outcome == MovePlan::Outcome::Bad
                                   ? std::vector<std::string>{"sound: bad"}
                                   : std::vector<std::string>{});
-            EXPECT_EQ(f.game->Score, score);
+            EXPECT_EQ(f.game->State().Score, score);
             ++seen[plan.outcome == MovePlan::Outcome::Bad ? "bad" : "dud"];
             continue;
         }
@@ -131,13 +131,14 @@ TEST(MovePlan, IsWhatTheClickDoesOnManySeededBoards) {
             }
             EXPECT_EQ(plan.taken, removed);
         }
-        if (f.game->Level > 1) {
+        if (f.game->State().Level > 1) {
             continue;  // the board was cleared: a new level's rows stand there now
         }
-        EXPECT_EQ(f.game->Score, score + points);
+        EXPECT_EQ(f.game->State().Score, score + points);
         for (int c = 0; c < kColumns; ++c) {
             for (int r = 0; r < kMaxRows; ++r) {
-                ASSERT_EQ(Content(f.game->Board[c][r]), Content(plan.stages.back().board[c][r]))
+                ASSERT_EQ(Content(f.game->State().Board[c][r]),
+                          Content(plan.stages.back().board[c][r]))
                     << "row " << r << ", column " << c;
             }
         }

@@ -48,7 +48,7 @@ TEST(GoodMove, AVerticalLineOfThreeGoesWholeFromItsTopOrItsBottom) {
                                         "..........",  //
                                         "45........"}))
             << clicked;
-        EXPECT_EQ(f.game->Score, 30);
+        EXPECT_EQ(f.game->State().Score, 30);
     }
     // Two in a column are not enough, from either end.
     GameFixture pair;
@@ -63,13 +63,13 @@ TEST(GoodMove, TwoTouchingPiecesAreABadMoveThatChangesNothing) {
     const Rows before = f.BoardText(2);
     f.Click(0, 1);
     EXPECT_EQ(f.BoardText(2), before);
-    EXPECT_EQ(f.game->Score, 0);
-    EXPECT_FALSE(f.game->UndoAllowed);
+    EXPECT_EQ(f.game->State().Score, 0);
+    EXPECT_FALSE(f.game->State().UndoAllowed);
     EXPECT_EQ(f.host.events, std::vector<std::string>{"sound: bad"});
     // A bad move still starts a paused game.
     EXPECT_TRUE(f.host.ClockEnabled());
-    EXPECT_FALSE(f.game->Paused);
-    EXPECT_EQ(f.game->Status.BtnPause, "Pause");
+    EXPECT_FALSE(f.game->State().Paused);
+    EXPECT_EQ(f.game->State().Status.BtnPause, "Pause");
 }
 
 TEST(GoodMove, ColourBombInAGroupIsRemovedWithoutGoingOff) {
@@ -78,7 +78,7 @@ TEST(GoodMove, ColourBombInAGroupIsRemovedWithoutGoingOff) {
     f.Click(0, 0);
     // The lone 1 slides left over every emptied column.
     EXPECT_EQ(f.BoardText(2), (Rows{"..........", "21........"}));
-    EXPECT_EQ(f.game->Score, 30);
+    EXPECT_EQ(f.game->State().Score, 30);
     EXPECT_EQ(f.host.events, std::vector<std::string>{"sound: good"});
 }
 
@@ -104,8 +104,8 @@ TEST(Scoring, TenPerPiecePlusTheGroupBonus) {
         }
         f.SetBoard(board);
         f.Click(0, 0);
-        EXPECT_EQ(f.game->Score, c.score) << c.label;
-        EXPECT_EQ(f.game->Status.Bonus, c.label);
+        EXPECT_EQ(f.game->State().Score, c.score) << c.label;
+        EXPECT_EQ(f.game->State().Status.Bonus, c.label);
     }
 }
 
@@ -120,7 +120,7 @@ TEST(Fall, PiecesDropByTheRemovedCellsBelowThem) {
                                     "3.........",  //
                                     "26........",  //
                                     "45........"}));
-    EXPECT_EQ(f.game->Score, 30);
+    EXPECT_EQ(f.game->State().Score, 30);
 }
 
 TEST(ColumnClosing, AnEmptiedColumnPullsEverythingRightOfItLeft) {
@@ -148,8 +148,8 @@ TEST(Click, TheScoreDigitIsNotAMoveEvenWhilePaused) {
     f.SetBoard({"111......."});
     f.game->Num1Click({false, 99});
     EXPECT_EQ(f.BoardText(1), Rows{"111......."});
-    EXPECT_TRUE(f.game->Paused);
-    EXPECT_EQ(f.game->Status.BtnPause, "Start");
+    EXPECT_TRUE(f.game->State().Paused);
+    EXPECT_EQ(f.game->State().Status.BtnPause, "Start");
     EXPECT_FALSE(f.host.ClockEnabled());
     EXPECT_TRUE(f.host.events.empty());
 }
@@ -161,31 +161,30 @@ TEST(Click, TagNinetyNineIsAnOrdinaryCellOnTallBoards) {
     board[11] = "2.........";
     f.SetBoard(board);
     f.Click(9, 9);
-    EXPECT_EQ(f.game->Score, 30);
+    EXPECT_EQ(f.game->State().Score, 30);
     EXPECT_EQ(f.BoardText(12)[2], "..........");
 }
 
 TEST(BoardCleared, FirstClearingPaysFiveThousandAndStartsTheNextLevel) {
     GameFixture f;
     f.SetBoard({"111......."});
-    f.game->Aux[0] = MakePiece(3);
-    f.game->AuxCount = 1;
-    f.game->RowsDone = 12;
+    f.game->ArrangeAux(StripFromText("3"), 1);
+    f.game->ArrangeRowsDone(12);
     f.Click(0, 0);
     const Game& g = *f.game;
-    EXPECT_EQ(g.Score, 5030);
-    EXPECT_EQ(g.Status.DigitText(), "____5030");
-    EXPECT_EQ(g.Status.Bonus, "Bonus: 5000");
-    EXPECT_EQ(g.Level, 2);
-    EXPECT_EQ(g.Status.LevelLabel, "Level: 2");
+    EXPECT_EQ(g.State().Score, 5030);
+    EXPECT_EQ(g.State().Status.DigitText(), "____5030");
+    EXPECT_EQ(g.State().Status.Bonus, "Bonus: 5000");
+    EXPECT_EQ(g.State().Level, 2);
+    EXPECT_EQ(g.State().Status.LevelLabel, "Level: 2");
     EXPECT_EQ(f.host.ClockInterval(), 575);
-    EXPECT_EQ(g.RowsDone, 0);
-    EXPECT_EQ(g.Status.LblRows, "Percent of level completed: 0");
-    EXPECT_EQ(g.AuxCount, 0);
-    EXPECT_FALSE(IsOccupied(g.Aux[0]));
-    EXPECT_FALSE(g.UndoAllowed);
-    EXPECT_TRUE(g.EngineIdle);
-    EXPECT_FALSE(g.BoardClear());  // the new level's starting rows
+    EXPECT_EQ(g.State().RowsDone, 0);
+    EXPECT_EQ(g.State().Status.LblRows, "Percent of level completed: 0");
+    EXPECT_EQ(g.State().AuxCount, 0);
+    EXPECT_FALSE(IsOccupied(g.State().Aux[0]));
+    EXPECT_FALSE(g.State().UndoAllowed);
+    EXPECT_TRUE(g.State().EngineIdle);
+    EXPECT_FALSE(BoardEmpty(g));  // the new level's starting rows
     EXPECT_EQ(f.host.events.back(),
               "message: Congratulations!: You cleared the board!\rYou get a 5000 point bonus!");
 }
@@ -197,27 +196,21 @@ TEST(BoardCleared, BonusGrowsWithEachClearingAndIsCapped) {
     for (int i = 0; i < 5; ++i) {
         f.SetBoard({"111......."});
         f.Click(0, 0);
-        bonuses.push_back(f.game->BoardBonus);
+        bonuses.push_back(f.game->State().BoardBonus);
+        if (i == 2) {
+            EXPECT_EQ(f.host.events.back(),
+                      "message: Congratulations!: You cleared the board 3 times!\rYou get a "
+                      "30000 point bonus!");
+        }
     }
     EXPECT_EQ(bonuses, (std::vector<int>{5000, 15000, 30000, 50000, 75000}));
 
-    GameFixture third;
-    third.game->ClearedCount = 2;
-    third.game->BoardBonus = 15000;
-    third.SetBoard({"111......."});
-    third.Click(0, 0);
-    EXPECT_EQ(third.game->Score, 30 + 30000);
-    EXPECT_EQ(third.host.events.back(),
-              "message: Congratulations!: You cleared the board 3 times!\rYou get a 30000 point "
-              "bonus!");
-
     GameFixture capped;
-    capped.game->ClearedCount = 400;
-    capped.game->BoardBonus = 990000;
+    capped.game->ArrangeClearedCount(400);
     capped.SetBoard({"111......."});
     capped.Click(0, 0);
-    EXPECT_EQ(capped.game->BoardBonus, 1000000);
-    EXPECT_EQ(capped.game->Score, 30 + 1000000);
+    EXPECT_EQ(capped.game->State().BoardBonus, 1000000);
+    EXPECT_EQ(capped.game->State().Score, 30 + 1000000);
 }
 
 TEST(BoardCleared, AClickOnAnAlreadyEmptyBoardPaysNothing) {
@@ -227,11 +220,11 @@ TEST(BoardCleared, AClickOnAnAlreadyEmptyBoardPaysNothing) {
         f.Click(i, 0);
     }
     const Game& g = *f.game;
-    EXPECT_EQ(g.Score, 0);
-    EXPECT_EQ(g.Level, 1);
-    EXPECT_EQ(g.ClearedCount, 0);
-    EXPECT_EQ(g.BoardBonus, 0);
-    EXPECT_TRUE(g.BoardClear());
+    EXPECT_EQ(g.State().Score, 0);
+    EXPECT_EQ(g.State().Level, 1);
+    EXPECT_EQ(g.State().ClearedCount, 0);
+    EXPECT_EQ(g.State().BoardBonus, 0);
+    EXPECT_TRUE(BoardEmpty(g));
     EXPECT_EQ(f.host.events, std::vector<std::string>(3, "sound: bad"));
 }
 
@@ -240,9 +233,9 @@ TEST(BoardCleared, ABlackBombOrSpecialKeepsTheBoardFromBeingClear) {
         GameFixture f;
         f.SetBoard({std::string("111......") + piece});
         f.Click(0, 0);
-        EXPECT_EQ(f.game->Level, 1) << piece;
-        EXPECT_EQ(f.game->ClearedCount, 0);
-        EXPECT_FALSE(f.game->BoardClear());
+        EXPECT_EQ(f.game->State().Level, 1) << piece;
+        EXPECT_EQ(f.game->State().ClearedCount, 0);
+        EXPECT_FALSE(BoardEmpty(*f.game));
     }
 }
 

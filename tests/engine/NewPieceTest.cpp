@@ -14,7 +14,12 @@ struct ScriptedGame {
         settings.NumRows = rows;
         game.emplace(settings, host, random, scores);
         game->StartUp();
-        game->Board = CellGrid{};
+        game->ArrangeBoard(board);
+    }
+    // Puts a cell on the otherwise empty board, as a script arranges it.
+    void Put(int col, int row, const TCell& cell) {
+        board[col][row] = cell;
+        game->ArrangeBoard(board);
     }
     void Draws(std::vector<int> values) {
         random.values = std::move(values);
@@ -26,6 +31,8 @@ struct ScriptedGame {
     ScriptedRandom random;
     HighScoreTable scores;
     std::optional<Game> game;
+    CellGrid board{};
+    AuxRow strip{};
 };
 
 TEST(NewPiece, BombDrawRangeFollowsTheBoardHeight) {
@@ -40,15 +47,15 @@ TEST(NewPiece, BombDrawRangeFollowsTheBoardHeight) {
 
 TEST(NewPiece, EasyTierCopiesFromAboveOrFromTheLeft) {
     ScriptedGame above;
-    above.game->Board[0][0] = MakePiece(4);
+    above.Put(0, 0, MakePiece(4));
     above.Draws({0, 7, 1});  // no bomb; q = 7 at slot 0 asks the cell above
     above.game->DXTimer1Timer();
     EXPECT_EQ(above.random.asked, (std::vector<int>{12, 10, 6}));
     EXPECT_EQ(AuxText(*above.game)[0], '4');
 
     ScriptedGame left;
-    left.game->Aux[2] = MakeBomb(5);  // a colour bomb gives its colour
-    left.game->AuxCount = 3;
+    left.strip[2] = MakeBomb(5);  // a colour bomb gives its colour
+    left.game->ArrangeAux(left.strip, 3);
     left.Draws({0, 8, 1});
     left.game->DXTimer1Timer();
     EXPECT_EQ(left.random.asked, (std::vector<int>{12, 10, 6}));
@@ -63,16 +70,16 @@ TEST(NewPiece, EasyTierCopiesFromAboveOrFromTheLeft) {
 
 TEST(NewPiece, CopyingABlankNeverLeavesABlankSlot) {
     ScriptedGame left;
-    left.game->Aux[0] = MakeSpecial(2);
-    left.game->AuxCount = 1;
+    left.strip[0] = MakeSpecial(2);
+    left.game->ArrangeAux(left.strip, 1);
     left.Draws({0, 7, 0, 4});
     left.game->DXTimer1Timer();
     EXPECT_EQ(left.random.asked, (std::vector<int>{12, 10, 6, 6}));
     EXPECT_EQ(AuxText(*left.game)[1], '5');
 
     ScriptedGame above;  // the cell above is a black bomb: a random colour
-    above.game->Board[3][0] = MakeBomb(0);
-    above.game->AuxCount = 3;
+    above.Put(3, 0, MakeBomb(0));
+    above.game->ArrangeAux(above.strip, 3);
     above.Draws({0, 3, 0, 5});
     above.game->DXTimer1Timer();
     EXPECT_EQ(above.random.asked, (std::vector<int>{12, 10, 6, 6}));
@@ -82,8 +89,8 @@ TEST(NewPiece, CopyingABlankNeverLeavesABlankSlot) {
 TEST(NewPiece, HardTierDrawsEverySpecialItsLevelAllowsFirst) {
     ScriptedGame s;
     s.game->SetLevel(21);
-    s.game->Aux[0] = MakePiece(2);
-    s.game->AuxCount = 1;
+    s.strip[0] = MakePiece(2);
+    s.game->ArrangeAux(s.strip, 1);
     s.Draws({0, 0, 0, 0, 0, 7, 1, 3});  // q = 7 copies nothing in the hard tier
     s.game->DXTimer1Timer();
     EXPECT_EQ(s.random.asked, (std::vector<int>{12, 150, 250, 375, 500, 10, 6, 6}));
@@ -113,12 +120,12 @@ TEST(NewPiece, HardTierCopiesLessAndThreeClearedBoardsSwitchIntoIt) {
     for (const Case& c : cases) {
         ScriptedGame s;
         s.game->SetLevel(c.level);
-        s.game->ClearedCount = c.cleared;
-        s.game->Board[c.slot][0] = MakePiece(4);
+        s.game->ArrangeClearedCount(c.cleared);
+        s.Put(c.slot, 0, MakePiece(4));
         if (c.slot > 0) {
-            s.game->Aux[c.slot - 1] = MakePiece(5);
+            s.strip[c.slot - 1] = MakePiece(5);
         }
-        s.game->AuxCount = c.slot;
+        s.game->ArrangeAux(s.strip, c.slot);
         // No bomb, no special (every special draw misses), then the colours.
         std::vector<int> draws = {0};
         if (c.level > 20) {
@@ -152,7 +159,7 @@ TEST(NewPiece, EachSpecialFromItsOwnLevelOn) {
     for (const Case& c : cases) {
         ScriptedGame at;
         at.game->SetLevel(c.level);
-        at.game->ClearedCount = c.cleared;
+        at.game->ArrangeClearedCount(c.cleared);
         std::vector<int> draws = {0};
         draws.insert(draws.end(), c.ranges.size(), 0);
         draws.push_back(c.hit);
@@ -169,7 +176,7 @@ TEST(NewPiece, EachSpecialFromItsOwnLevelOn) {
              {std::pair{c.level - 1, c.cleared}, {c.level, c.cleared > 0 ? c.cleared - 1 : 0}}) {
             ScriptedGame below;
             below.game->SetLevel(level);
-            below.game->ClearedCount = cleared;
+            below.game->ArrangeClearedCount(cleared);
             below.Draws({});
             below.game->DXTimer1Timer();
             const bool allowed = level == c.level && cleared == c.cleared;
@@ -190,7 +197,7 @@ TEST(NewPiece, SpecialsNeedTheirLevelAndClearedBoards) {
 
     ScriptedGame upward;
     upward.game->SetLevel(13);
-    upward.game->ClearedCount = 1;
+    upward.game->ArrangeClearedCount(1);
     upward.Draws({0, 0, 0, 75});
     upward.game->DXTimer1Timer();
     EXPECT_EQ(upward.random.asked, (std::vector<int>{12, 150, 250, 700}));
@@ -200,7 +207,7 @@ TEST(NewPiece, SpecialsNeedTheirLevelAndClearedBoards) {
 TEST(NewPiece, RandomModeUsesTheDrawnColour) {
     ScriptedGame s;
     s.settings.RandomMode = true;
-    s.game->Board[0][0] = MakePiece(4);
+    s.Put(0, 0, MakePiece(4));
     s.Draws({0, 7, 1});
     s.game->DXTimer1Timer();
     EXPECT_EQ(s.random.asked, (std::vector<int>{12, 10, 6}));

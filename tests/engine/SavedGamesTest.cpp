@@ -36,33 +36,35 @@ TEST_F(SavedGames, SaveThenOpenRestoresEveryCellAndTheCounters) {
     saved.SetBoard({"A.........", "k5b.......", "1234561234"});
     saved.game->SetScore(4321);
     saved.game->SetLevel(7);
-    saved.game->RowsDone = 9;
-    saved.game->ClearedCount = 2;
+    saved.game->ArrangeRowsDone(9);
+    saved.game->ArrangeClearedCount(2);
     ASSERT_TRUE(saved.game->SaveGameTo(Path("game.SAV")));
 
     GameFixture opened(9, 99);
-    opened.game->Aux[0] = MakePiece(6);
-    opened.game->AuxCount = 1;
-    opened.game->UndoAllowed = true;
+    opened.SetBoard({"1114......"});
+    opened.Click(0, 0);
+    ASSERT_TRUE(opened.game->State().UndoAllowed);
+    opened.game->BtnPauseClick();
+    opened.game->ArrangeAux(StripFromText("6"), 1);
     ASSERT_TRUE(opened.game->LoadGameFrom(Path("game.SAV")));
     const Game& g = *opened.game;
     EXPECT_EQ(opened.BoardText(9), saved.BoardText(9));
-    EXPECT_EQ(g.Score, 4321);
-    EXPECT_EQ(g.Status.DigitText(), "____4321");
-    EXPECT_EQ(g.Level, 7);
-    EXPECT_EQ(g.Status.LevelLabel, "Level: 7");
+    EXPECT_EQ(g.State().Score, 4321);
+    EXPECT_EQ(g.State().Status.DigitText(), "____4321");
+    EXPECT_EQ(g.State().Level, 7);
+    EXPECT_EQ(g.State().Status.LevelLabel, "Level: 7");
     EXPECT_EQ(opened.host.ClockInterval(), 450);
-    EXPECT_EQ(g.RowsDone, 9);
-    EXPECT_EQ(g.Status.LblRows, "Percent of level completed: 25");
-    EXPECT_EQ(g.Status.PBRows, 25);
-    EXPECT_EQ(g.Status.LblRowsDone, "Rows Done: 9");
-    EXPECT_EQ(g.ClearedCount, 2);
+    EXPECT_EQ(g.State().RowsDone, 9);
+    EXPECT_EQ(g.State().Status.LblRows, "Percent of level completed: 25");
+    EXPECT_EQ(g.State().Status.PBRows, 25);
+    EXPECT_EQ(g.State().Status.LblRowsDone, "Rows Done: 9");
+    EXPECT_EQ(g.State().ClearedCount, 2);
     // What the file does not hold stays; the old game's undo is gone.
-    EXPECT_EQ(g.AuxCount, 1);
-    EXPECT_EQ(g.Aux[0].Pic, 6);
-    EXPECT_FALSE(g.UndoAllowed);
+    EXPECT_EQ(g.State().AuxCount, 1);
+    EXPECT_EQ(g.State().Aux[0].Pic, 6);
+    EXPECT_FALSE(g.State().UndoAllowed);
     // A paused game stays paused.
-    EXPECT_TRUE(g.Paused);
+    EXPECT_TRUE(g.State().Paused);
     EXPECT_FALSE(opened.host.ClockEnabled());
 }
 
@@ -71,18 +73,18 @@ TEST_F(SavedGames, OpeningAShortScoreShowsNoStaleDigits) {
     GameFixture f;
     f.game->SetScore(98765);
     ASSERT_TRUE(f.game->LoadGameFrom(Path("small.SAV")));
-    EXPECT_EQ(f.game->Status.DigitText(), "_______7");
+    EXPECT_EQ(f.game->State().Status.DigitText(), "_______7");
 }
 
 TEST_F(SavedGames, TheProgressUsesTheLevelInForceWhenItsLineIsRead) {
     Write("order.SAV", "RowsDone=3\r\nLevel=11\r\n");
     GameFixture f;  // level 1: 3 of 30 rows
     ASSERT_TRUE(f.game->LoadGameFrom(Path("order.SAV")));
-    EXPECT_EQ(f.game->Status.PBRows, 10);
-    EXPECT_EQ(f.game->Level, 11);
+    EXPECT_EQ(f.game->State().Status.PBRows, 10);
+    EXPECT_EQ(f.game->State().Level, 11);
     Write("order2.SAV", "Level=11\r\nRowsDone=3\r\n");
     ASSERT_TRUE(f.game->LoadGameFrom(Path("order2.SAV")));
-    EXPECT_EQ(f.game->Status.PBRows, 8);  // 7.5 goes to the even neighbour
+    EXPECT_EQ(f.game->State().Status.PBRows, 8);  // 7.5 goes to the even neighbour
 }
 
 TEST_F(SavedGames, ALevelBelowOneReadsAsOne) {
@@ -90,9 +92,9 @@ TEST_F(SavedGames, ALevelBelowOneReadsAsOne) {
     GameFixture f;
     f.game->SetLevel(5);
     ASSERT_TRUE(f.game->LoadGameFrom(Path("zero.SAV")));
-    EXPECT_EQ(f.game->Level, 1);
+    EXPECT_EQ(f.game->State().Level, 1);
     EXPECT_EQ(f.host.ClockInterval(), 600);
-    EXPECT_EQ(f.game->Status.PBRows, 50);
+    EXPECT_EQ(f.game->State().Status.PBRows, 50);
 }
 
 TEST_F(SavedGames, AFileThatCannotBeReadIsReportedAndChangesNothing) {
@@ -104,7 +106,7 @@ TEST_F(SavedGames, AFileThatCannotBeReadIsReportedAndChangesNothing) {
     ASSERT_EQ(f.host.events.size(), 1u);
     EXPECT_EQ(f.host.events[0].rfind("message: Error: " + Path("missing.SAV") + ": ", 0), 0u);
     EXPECT_EQ(f.BoardText(9), board);
-    EXPECT_EQ(f.game->Score, 500);
+    EXPECT_EQ(f.game->State().Score, 500);
     EXPECT_TRUE(f.host.ClockEnabled());  // the game goes on
 
     EXPECT_FALSE(f.game->SaveGameTo(Path("no-such-folder/game.SAV")));
@@ -135,23 +137,24 @@ TEST_F(SavedGames, CountersAtTheEndsOfTheRangeSurviveAPushAndAClearing) {
         f.SetBoard({".........."});
         ASSERT_TRUE(f.game->LoadGameFrom(Path("edge.SAV"))) << c.text;
         const Game& g = *f.game;
-        EXPECT_EQ(g.Level, c.level) << c.text;
-        EXPECT_EQ(g.RowsDone, c.count) << c.text;
-        EXPECT_EQ(g.ClearedCount, c.count) << c.text;
-        EXPECT_EQ(g.Score, c.score) << c.text;
+        EXPECT_EQ(g.State().Level, c.level) << c.text;
+        EXPECT_EQ(g.State().RowsDone, c.count) << c.text;
+        EXPECT_EQ(g.State().ClearedCount, c.count) << c.text;
+        EXPECT_EQ(g.State().Score, c.score) << c.text;
 
         // A push counts one more row, then a group of three empties the
         // board: one more clearing, one more level, a score that saturates.
         f.FillStrip("111.......");
         f.game->BtnPauseClick();
         f.Tick();
-        EXPECT_EQ(g.RowsDone, c.count + 1) << c.text;
+        EXPECT_EQ(g.State().RowsDone, c.count + 1) << c.text;
         f.Click(0, 0);
-        EXPECT_EQ(g.ClearedCount, c.count + 1) << c.text;
-        EXPECT_EQ(g.Level, c.level + 1) << c.text;
-        EXPECT_EQ(g.Status.LevelLabel, "Level: " + std::to_string(c.level + 1));
-        EXPECT_EQ(g.Score, c.score == kMax ? kMax : 5030) << c.text;
-        EXPECT_EQ(g.Status.DigitText(), c.score == kMax ? "47483647" : "____5030") << c.text;
+        EXPECT_EQ(g.State().ClearedCount, c.count + 1) << c.text;
+        EXPECT_EQ(g.State().Level, c.level + 1) << c.text;
+        EXPECT_EQ(g.State().Status.LevelLabel, "Level: " + std::to_string(c.level + 1));
+        EXPECT_EQ(g.State().Score, c.score == kMax ? kMax : 5030) << c.text;
+        EXPECT_EQ(g.State().Status.DigitText(), c.score == kMax ? "47483647" : "____5030")
+            << c.text;
     }
 }
 
@@ -197,7 +200,7 @@ TEST_F(SavedGames, CellsThatDoNotShowWhatTheyHoldLoadEmpty) {
         EXPECT_EQ(f.BoardText(1)[0], std::string("111..") + c.loaded + "....") << label;
         // An empty cell cannot stand between the player and the clearing bonus.
         f.Click(0, 0);
-        EXPECT_EQ(f.game->Level, c.loaded == '.' ? 2 : 1) << label;
+        EXPECT_EQ(f.game->State().Level, c.loaded == '.' ? 2 : 1) << label;
     }
 }
 
@@ -219,10 +222,10 @@ TEST_F(SavedGames, AFileWithNoSavedGameLineIsRefusedAndChangesNothing) {
                                                           ": the file holds no saved game"});
         const Game& g = *f.game;
         EXPECT_EQ(f.BoardText(9), board);
-        EXPECT_EQ(g.Score, 30);
-        EXPECT_EQ(g.Status.DigitText(), "______30");
-        EXPECT_EQ(g.Level, 4);
-        EXPECT_TRUE(g.UndoAllowed);
+        EXPECT_EQ(g.State().Score, 30);
+        EXPECT_EQ(g.State().Status.DigitText(), "______30");
+        EXPECT_EQ(g.State().Level, 4);
+        EXPECT_TRUE(g.State().UndoAllowed);
         EXPECT_TRUE(f.host.ClockEnabled());
     }
     // One line of a saved game is enough for the usual rules: the score is
@@ -231,8 +234,8 @@ TEST_F(SavedGames, AFileWithNoSavedGameLineIsRefusedAndChangesNothing) {
     GameFixture f;
     f.game->SetScore(500);
     ASSERT_TRUE(f.game->LoadGameFrom(Path("short.SAV")));
-    EXPECT_EQ(f.game->Score, 0);
-    EXPECT_EQ(f.game->Level, 3);
+    EXPECT_EQ(f.game->State().Score, 0);
+    EXPECT_EQ(f.game->State().Level, 3);
 }
 
 TEST_F(SavedGames, UndoAndOpenAreRefusedWhileAMoveOrAPushRuns) {
@@ -243,15 +246,15 @@ TEST_F(SavedGames, UndoAndOpenAreRefusedWhileAMoveOrAPushRuns) {
         GameFixture f;
         f.SetBoard({"5.........", "222.......", "111......."});
         f.Click(0, 0);
-        ASSERT_TRUE(f.game->UndoAllowed);
+        ASSERT_TRUE(f.game->State().UndoAllowed);
         int delivered = 0;
         f.host.duringProcessMessages = [&] {
             const Rows board = f.BoardText(9);
-            const int score = f.game->Score;
+            const int score = f.game->State().Score;
             f.game->UndoSubMenuClick();
             EXPECT_FALSE(f.game->LoadGameFrom(Path("other.SAV")));
             EXPECT_EQ(f.BoardText(9), board) << push;
-            EXPECT_EQ(f.game->Score, score) << push;
+            EXPECT_EQ(f.game->State().Score, score) << push;
             ++delivered;
         };
         // The move or push itself then goes on as usual.
@@ -262,7 +265,7 @@ TEST_F(SavedGames, UndoAndOpenAreRefusedWhileAMoveOrAPushRuns) {
         } else {
             f.Click(1, 0);
             EXPECT_EQ(f.BoardText(1), Rows{"5........."});
-            EXPECT_EQ(f.game->Score, 60);
+            EXPECT_EQ(f.game->State().Score, 60);
         }
         EXPECT_EQ(delivered, 1) << push;
     }

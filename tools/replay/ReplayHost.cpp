@@ -33,8 +33,8 @@ bool ReplayHost::AskYesNo(const std::string& caption, const std::string& text) {
 }
 
 void ReplayHost::ShowHighScores() {
-    out_ << "high-score: " << highScoreName << ' ' << (game_ ? game_->Score : 0) << ' '
-         << (game_ ? game_->Level : 0) << '\n';
+    out_ << "high-score: " << highScoreName << ' ' << (game_ ? game_->State().Score : 0) << ' '
+         << (game_ ? game_->State().Level : 0) << '\n';
 }
 
 std::string ReplayHost::TodayText() {

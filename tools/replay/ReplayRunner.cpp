@@ -42,7 +42,8 @@ class ScriptRunner {
             }
         }
         if (options.rows) {
-            settings_.NumRows = settings_.NumRowsSetting = *options.rows;
+            settings_.NumRowsSetting = *options.rows;
+            settings_.NumRows = RunningRows(*options.rows);
         }
         if (options.startRows) {
             settings_.StartRows = *options.startRows;
@@ -57,7 +58,7 @@ class ScriptRunner {
             }
         }
         game_.emplace(settings_, host_, random_, scores_);
-        game_->ScoresPath = options.scoresFile;
+        game_->SetScoresPath(options.scoresFile);
         host_.AttachGame(&*game_);
         game_->StartUp();
     }
@@ -137,15 +138,13 @@ class ScriptRunner {
         } else if (command == "level") {
             // Counters keep the bounds a saved game's counters are held to.
             game.SetLevel(BoundedLevel(Number(words, 1)));
-            host_.SetClockInterval(SpeedForLevel(game.Level));
+            host_.SetClockInterval(SpeedForLevel(game.State().Level));
         } else if (command == "score") {
-            const int score = Number(words, 1);
-            game.ResetScore();
-            game.SetScore(score);
+            game.ArrangeScore(Number(words, 1));
         } else if (command == "rows-done") {
-            game.RowsDone = BoundedCount(Number(words, 1));
+            game.ArrangeRowsDone(BoundedCount(Number(words, 1)));
         } else if (command == "cleared") {
-            game.ClearedCount = BoundedCount(Number(words, 1));
+            game.ArrangeClearedCount(BoundedCount(Number(words, 1)));
         } else if (command == "click") {
             const int col = Number(words, 1);
             const int row = Number(words, 2);
@@ -196,6 +195,7 @@ class ScriptRunner {
 
     void ReadBoard() {
         Game& game = *game_;
+        CellGrid board{};
         for (int row = game.NumRows() - 1; row >= 0; --row) {
             std::string text;
             if (!std::getline(script_, text)) {
@@ -213,26 +213,25 @@ class ScriptRunner {
                 if (!cell) {
                     throw ScriptError{std::string("unknown cell character '") + text[col] + "'"};
                 }
-                game.Board[col][row] = *cell;
+                board[col][row] = *cell;
             }
         }
-        host_.StateChanged();
+        game.ArrangeBoard(board);
     }
 
     void SetAux(const std::string& text) {
         if (text.size() > kColumns) {
             throw ScriptError{"the preview strip holds at most 10 cells"};
         }
-        Game& game = *game_;
-        game.Aux = AuxRow{};
+        AuxRow strip{};
         for (std::size_t i = 0; i < text.size(); ++i) {
             const auto cell = CellFromChar(text[i]);
             if (!cell) {
                 throw ScriptError{std::string("unknown cell character '") + text[i] + "'"};
             }
-            game.Aux[i] = *cell;
+            strip[i] = *cell;
         }
-        game.AuxCount = static_cast<int>(text.size());
+        game_->ArrangeAux(strip, static_cast<std::int32_t>(text.size()));
     }
 
     void PrintOptions() {
@@ -270,29 +269,29 @@ class ScriptRunner {
 
     void PrintState() {
         const Game& game = *game_;
-        out_ << "score: " << game.Score << '\n'
-             << "digits: " << game.Status.DigitText() << '\n'
-             << "level: " << game.Level << '\n'
-             << "rows-done: " << game.RowsDone << '\n'
-             << "cleared: " << game.ClearedCount << '\n'
-             << "board-bonus: " << game.BoardBonus << '\n'
-             << "bonus-label: " << game.Status.Bonus << '\n'
-             << "percent-label: " << game.Status.LblRows << '\n'
-             << "rows-label: " << game.Status.LblRowsDone << '\n'
-             << "progress: " << game.Status.PBRows << '\n'
-             << "pause-button: " << game.Status.BtnPause << '\n'
-             << "paused: " << (game.Paused ? "true" : "false") << '\n'
+        out_ << "score: " << game.State().Score << '\n'
+             << "digits: " << game.State().Status.DigitText() << '\n'
+             << "level: " << game.State().Level << '\n'
+             << "rows-done: " << game.State().RowsDone << '\n'
+             << "cleared: " << game.State().ClearedCount << '\n'
+             << "board-bonus: " << game.State().BoardBonus << '\n'
+             << "bonus-label: " << game.State().Status.Bonus << '\n'
+             << "percent-label: " << game.State().Status.LblRows << '\n'
+             << "rows-label: " << game.State().Status.LblRowsDone << '\n'
+             << "progress: " << game.State().Status.PBRows << '\n'
+             << "pause-button: " << game.State().Status.BtnPause << '\n'
+             << "paused: " << (game.State().Paused ? "true" : "false") << '\n'
              << "clock: " << (host_.ClockEnabled() ? "running " : "stopped ")
              << host_.ClockInterval() << '\n'
-             << "undo: " << (game.UndoAllowed ? "allowed" : "refused") << '\n'
+             << "undo: " << (game.State().UndoAllowed ? "allowed" : "refused") << '\n'
              << "aux: ";
-        for (const TCell& slot : game.Aux) {
+        for (const TCell& slot : game.State().Aux) {
             out_ << CharFromCell(slot);
         }
-        out_ << ' ' << game.AuxCount << '\n' << "board:\n";
+        out_ << ' ' << game.State().AuxCount << '\n' << "board:\n";
         for (int row = game.NumRows() - 1; row >= 0; --row) {
             for (int col = 0; col < kColumns; ++col) {
-                out_ << CharFromCell(game.Board[col][row]);
+                out_ << CharFromCell(game.State().Board[col][row]);
             }
             out_ << '\n';
         }
