@@ -30,6 +30,7 @@
 #include "persistence/Elide.h"
 #include "persistence/PlayerHomes.h"
 #include "presentation/BoardPainter.h"
+#include "zorvane/Version.h"
 
 namespace zorvane {
 
@@ -79,7 +80,7 @@ TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<M
     sounds_->ShowError = [this](const std::string& caption, const std::string& text) {
         ShowMessage(caption, text);
     };
-    setWindowTitle("Zorvane v. 1.0 b");
+    setWindowTitle(kTitleWithVersion);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);

@@ -8,6 +8,7 @@
 
 #include "components/WindowPlacement.h"
 #include "presentation/PictureTables.h"
+#include "zorvane/Version.h"
 
 namespace zorvane {
 
@@ -44,7 +45,7 @@ TFrmAbout::TFrmAbout(QWidget* parent) : QDialog(parent) {
     title_ = new QLabel(QStringLiteral("Zorvane!"), this);
     title_->setObjectName(QStringLiteral("LblTitle"));
     title_->setFont(ArialPixels(16, true));
-    version_ = new QLabel(QStringLiteral("Version 1.0 b"), this);
+    version_ = new QLabel(kVersionLine, this);
     version_->setObjectName(QStringLiteral("LblVersion"));
     version_->setFont(ArialPixels(16, true));
 
