@@ -257,8 +257,9 @@ bool TMainBoard::Busy() const {
 }
 
 void TMainBoard::ReportFileError(const std::string& path, const FileResult& result) {
-    if (!result.alreadyReported) {
-        ShowMessage("Error", ElideMiddle(path) + ": " + result.reason);
+    const std::string text = FileErrorText(path, result);
+    if (!text.empty()) {
+        ShowMessage("Error", text);
     }
 }
 

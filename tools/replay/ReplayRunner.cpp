@@ -36,10 +36,8 @@ class ScriptRunner {
           random_(options.seed) {
         if (!options.optionsFile.empty()) {
             OptionsHooks hooks;  // the tool opens no sound or picture file
-            const FileResult result = LoadOptions(options.optionsFile, settings_, hooks);
-            if (!result.ok) {
-                host_.ShowMessage("Error", options.optionsFile + ": " + result.reason);
-            }
+            ReportFileError(options.optionsFile,
+                            LoadOptions(options.optionsFile, settings_, hooks));
         }
         if (options.rows) {
             settings_.NumRows = settings_.NumRowsSetting = *options.rows;
@@ -51,10 +49,7 @@ class ScriptRunner {
             settings_.RandomMode = true;
         }
         if (!options.scoresFile.empty()) {
-            const FileResult result = scores_.LoadScores(options.scoresFile);
-            if (!result.ok) {
-                host_.ShowMessage("Error", options.scoresFile + ": " + result.reason);
-            }
+            ReportFileError(options.scoresFile, scores_.LoadScores(options.scoresFile));
         }
         game_.emplace(settings_, host_, random_, scores_);
         game_->ScoresPath = options.scoresFile;
@@ -79,6 +74,14 @@ class ScriptRunner {
     }
 
   private:
+    // Worded as the game words it, so the game's failures read the same.
+    void ReportFileError(const std::string& file, const FileResult& result) {
+        const std::string text = FileErrorText(file, result);
+        if (!text.empty()) {
+            host_.ShowMessage("Error", text);
+        }
+    }
+
     bool NextLine(std::string& line) {
         while (std::getline(script_, line)) {
             ++lineNumber_;
@@ -187,10 +190,7 @@ class ScriptRunner {
         } else if (command == "load") {
             game_->LoadGameFrom(file);
         } else {
-            const FileResult result = SaveOptions(file, settings_);
-            if (!result.ok) {
-                host_.ShowMessage("Error", file + ": " + result.reason);
-            }
+            ReportFileError(file, SaveOptions(file, settings_));
         }
     }
 
