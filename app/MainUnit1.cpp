@@ -5,13 +5,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDate>
 #include <QEvent>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
@@ -20,6 +18,7 @@
 #include "app/BoardGuide.h"
 #include "app/MessageBatch.h"
 #include "app/MoveMotion.h"
+#include "components/LocalDate.h"
 #include "components/WindowPlacement.h"
 #include "dialogs/Name1.h"
 #include "dialogs/Scores1.h"
@@ -331,7 +330,7 @@ void TMainBoard::ShowHighScores() {
 }
 
 std::string TMainBoard::TodayText() {
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+    return ShortDateToday();
 }
 
 void TMainBoard::BadMove(int row, int col) {
