@@ -91,9 +91,9 @@ TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<M
     // The game clock: 600 ms, ticking only while the program is active.
     DXTimer1.SetActiveOnly(true);
     DXTimer1.SetInterval(600);
-    DXTimer1.OnTimer = [this](int lagCount) {
+    DXTimer1.OnTimer = [this] {
         if (game_) {
-            Animated(true, [this, lagCount] { game_->DXTimer1Timer(lagCount); });
+            Animated(true, [this] { game_->DXTimer1Timer(); });
         }
     };
     DXTimer1.OnActivate = [this] { sounds_->DXTimer1Activate(); };

@@ -93,7 +93,7 @@ class Game : private SavedGameSink {
     // Row feed, clock and levels.
     // One clock tick: fills one preview slot, or pushes the full strip in
     // (ending the game or raising the level when due). Dropped while busy.
-    void DXTimer1Timer(int lagCount = 1);
+    void DXTimer1Timer();
     // A coloured piece (Pic != 0) stands in the top row.
     bool TopTouching() const;
     // Pushes the board up one row and moves the strip in as row 0.

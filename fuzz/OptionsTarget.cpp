@@ -70,7 +70,7 @@ void PlayALittle(Settings& settings) {
     game.BtnPauseClick();
     for (int i = 0; i < 12 && !host.closed; ++i) {
         if (host.clock) {
-            game.DXTimer1Timer(1);
+            game.DXTimer1Timer();
         }
     }
     game.Num1Click({true, 0});

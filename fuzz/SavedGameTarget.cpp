@@ -54,7 +54,7 @@ void Act(Game& game, fuzz::QuietHost& host, std::uint8_t action, const std::stri
         // 1..64 clock ticks, delivered only while the clock runs.
         for (int i = 0; i <= action - 160 && !host.closed; ++i) {
             if (host.clock) {
-                game.DXTimer1Timer(1);
+                game.DXTimer1Timer();
             }
         }
     } else if (action < 240) {

@@ -144,7 +144,7 @@ class AppTest : public ::testing::Test {
             game().Aux[i] = MakePiece(2);
         }
         game().AuxCount = kColumns;
-        game().DXTimer1Timer(1);
+        game().DXTimer1Timer();
     }
     std::string BottomRow() {
         std::string text;

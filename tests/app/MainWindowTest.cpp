@@ -241,7 +241,7 @@ TEST_F(MainWindow, AClockTickRepaintsOnlyThePanelsWhoseContentChanged) {
     PaintCount strip(b.StripPanel());
     PaintCount score(b.ScorePanel());
 
-    game().DXTimer1Timer(1);
+    game().DXTimer1Timer();
     QApplication::processEvents();
     EXPECT_EQ(board.count, 0);
     EXPECT_GT(strip.count, 0);
@@ -251,7 +251,7 @@ TEST_F(MainWindow, AClockTickRepaintsOnlyThePanelsWhoseContentChanged) {
     for (TCell& slot : game().Aux) {
         slot = MakePiece(2);
     }
-    game().DXTimer1Timer(1);
+    game().DXTimer1Timer();
     QApplication::processEvents();
     EXPECT_GT(board.count, 0);
     EXPECT_EQ(BottomRow(), "2222222222");

@@ -71,7 +71,7 @@ TEST_F(MoveMotionTest, APushedRowRisesWithoutHoldingTheClockBack) {
     b.StateChanged();
 
     // The clock's own handler: the push is on the board at once and rises.
-    b.Clock().OnTimer(1);
+    b.Clock().OnTimer();
     EXPECT_EQ(BottomRow(), "1234561234");
     EXPECT_EQ(CharFromCell(game().Board[0][1]), '1');
     ASSERT_TRUE(b.Motion().Running());
@@ -79,7 +79,7 @@ TEST_F(MoveMotionTest, APushedRowRisesWithoutHoldingTheClockBack) {
     // The next tick comes as it would without the motion: it ends it and
     // fills its preview slot.
     ASSERT_EQ(game().AuxCount, 1);
-    b.Clock().OnTimer(1);
+    b.Clock().OnTimer();
     EXPECT_FALSE(b.Motion().Running());
     EXPECT_EQ(game().AuxCount, 2);
 }

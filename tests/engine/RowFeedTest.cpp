@@ -49,12 +49,6 @@ TEST(RowFeed, APushMovesTheStripInAndTheBoardUp) {
     EXPECT_TRUE(f.game->EngineIdle);
 }
 
-TEST(RowFeed, LagStillFillsOnlyOneSlot) {
-    GameFixture f;
-    f.game->DXTimer1Timer(7);
-    EXPECT_EQ(f.game->AuxCount, 1);
-}
-
 TEST(Losing, APieceInTheTopRowAtAPushEndsTheGameAfterThePush) {
     GameFixture f;
     Rows board(9, "..........");

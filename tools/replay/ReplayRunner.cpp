@@ -160,7 +160,7 @@ class ScriptRunner {
             const int count = words.size() > 1 ? Number(words, 1) : 1;
             for (int i = 0; i < count && !host_.Closed(); ++i) {
                 if (host_.ClockEnabled()) {
-                    game.DXTimer1Timer(1);
+                    game.DXTimer1Timer();
                 }
             }
         } else if (command == "pause") {
