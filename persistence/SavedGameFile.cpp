@@ -129,13 +129,4 @@ FileResult ReadSavedGameLines(const std::string& path, std::vector<std::string>&
     return result;
 }
 
-FileResult ReadSavedGame(const std::string& path, SavedGameSink& sink) {
-    std::vector<std::string> lines;
-    const FileResult result = ReadSavedGameLines(path, lines);
-    if (result.ok) {
-        ApplySavedGameLines(lines, sink);
-    }
-    return result;
-}
-
 }  // namespace zorvane
