@@ -39,7 +39,6 @@ TEST_F(EditOptions, OkAppliesTheDialogAndKeepsTheClockState) {
     EXPECT_TRUE(s.PlayBad);
     EXPECT_TRUE(s.RandomMode);
     EXPECT_FALSE(s.Buffered);
-    EXPECT_FALSE(b.BoardPanel()->Buffered());
     EXPECT_TRUE(Notices().isEmpty());
     // The next showing reflects what was applied.
     Edit(QDialog::Rejected, [](TFrmOptions& d) {
