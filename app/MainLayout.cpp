@@ -168,10 +168,6 @@ void TMainBoard::StretchBoard(int rows) {
     }
 }
 
-QLabel* TMainBoard::StatusLabel(const QString& name) const {
-    return findChild<QLabel*>(name);
-}
-
 void TMainBoard::StateChanged() {
     if (!game_) {
         return;

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "WindowParts.h"
 #include "app/MainUnit1.h"
 #include "dialogs/Name1.h"
 #include "engine/CellText.h"
