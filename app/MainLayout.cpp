@@ -13,6 +13,7 @@
 #include "app/MoveMotion.h"
 #include "components/WindowPlacement.h"
 #include "presentation/BoardPainter.h"
+#include "zorvane/Version.h"
 
 namespace zorvane {
 
@@ -86,7 +87,7 @@ void TMainBoard::BuildLayout() {
     Image1->setObjectName("Image1");
     Image1->setGeometry(6, 8, 183, 106);
     Image1->setPixmap(LoadNamedPicture("LOGO", devicePixelRatioF(), QSize(183, 106)));
-    Image1->setToolTip("Zorvane version 1.0 public beta");
+    Image1->setToolTip(kLogoToolTip);
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->installEventFilter(this);
 
@@ -166,10 +167,6 @@ void TMainBoard::StretchBoard(int rows) {
         const int height = FrameGeometry(this).height();
         move(x(), screen->geometry().height() / 2 - height / 2);
     }
-}
-
-QLabel* TMainBoard::StatusLabel(const QString& name) const {
-    return findChild<QLabel*>(name);
 }
 
 void TMainBoard::StateChanged() {

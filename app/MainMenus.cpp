@@ -50,6 +50,7 @@ void TMainBoard::BuildMenus() {
     item(help, "&About", QKeySequence("Ctrl+A"), [this] { AboutSubMenuClick(); });
 
     PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName("PopupMenu1");
     item(PopupMenu1, "Pause", QKeySequence(), [this] { BtnPauseClick(); });
     PopupMenu1->addSeparator();
     item(PopupMenu1, "New Game", QKeySequence(), [this] { NewSubMenuClick(); });

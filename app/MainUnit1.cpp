@@ -5,13 +5,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDate>
 #include <QEvent>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLocale>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
@@ -20,6 +18,7 @@
 #include "app/BoardGuide.h"
 #include "app/MessageBatch.h"
 #include "app/MoveMotion.h"
+#include "components/LocalDate.h"
 #include "components/WindowPlacement.h"
 #include "dialogs/Name1.h"
 #include "dialogs/Scores1.h"
@@ -30,6 +29,7 @@
 #include "persistence/Elide.h"
 #include "persistence/PlayerHomes.h"
 #include "presentation/BoardPainter.h"
+#include "zorvane/Version.h"
 
 namespace zorvane {
 
@@ -79,7 +79,7 @@ TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<M
     sounds_->ShowError = [this](const std::string& caption, const std::string& text) {
         ShowMessage(caption, text);
     };
-    setWindowTitle("Zorvane v. 1.0 b");
+    setWindowTitle(kTitleWithVersion);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -91,9 +91,9 @@ TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<M
     // The game clock: 600 ms, ticking only while the program is active.
     DXTimer1.SetActiveOnly(true);
     DXTimer1.SetInterval(600);
-    DXTimer1.OnTimer = [this](int lagCount) {
+    DXTimer1.OnTimer = [this] {
         if (game_) {
-            Animated(std::nullopt, [this, lagCount] { game_->DXTimer1Timer(lagCount); });
+            Animated(std::nullopt, [this] { game_->DXTimer1Timer(); });
         }
     };
     DXTimer1.OnActivate = [this] { sounds_->DXTimer1Activate(); };
@@ -256,8 +256,9 @@ bool TMainBoard::Busy() const {
 }
 
 void TMainBoard::ReportFileError(const std::string& path, const FileResult& result) {
-    if (!result.alreadyReported) {
-        ShowMessage("Error", ElideMiddle(path) + ": " + result.reason);
+    const std::string text = FileErrorText(path, result);
+    if (!text.empty()) {
+        ShowMessage("Error", text);
     }
 }
 
@@ -329,7 +330,7 @@ void TMainBoard::ShowHighScores() {
 }
 
 std::string TMainBoard::TodayText() {
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+    return ShortDateToday();
 }
 
 void TMainBoard::BadMove(int row, int col) {

@@ -86,20 +86,10 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     HighScoreTable& Scores() { return scores_; }
     TDXTimer& Clock() { return DXTimer1; }
     TPaintPanel* BoardPanel() const { return Panel1; }
-    TPaintPanel* StripPanel() const { return Panel3; }
-    TPaintPanel* ScorePanel() const { return Panel5; }
     BoardGuide& Guide() const { return *guide_; }
     MoveMotion& Motion() const { return *motion_; }
-    QMenu* ContextMenu() const { return PopupMenu1; }
-    QAction* StartRowsItem(int rows) const { return startRowsItems_.at(rows - 1); }
-    QPushButton* PauseButton() const { return BtnPause; }
-    QLabel* StatusLabel(const QString& name) const;
-    QProgressBar* ProgressBar() const { return PBRows; }
-    // These build their window if it is not there yet.
-    TFrmScores& ScoresWindow() { return *FrmScores; }
+    // Builds the window if it is not there yet.
     TFrmOptions& OptionsWindow() { return *FrmOptions; }
-    // The game's own help window, once a page has needed it.
-    HelpWindow* HelpViewer() const { return helpWindow_; }
     BackgroundPicture& Background() { return background_; }
 
     // GameHost.

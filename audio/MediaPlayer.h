@@ -9,7 +9,7 @@
 
 namespace zorvane {
 
-enum class PlayerMode { NotReady, Stopped, Playing, Paused, Open };
+enum class PlayerMode { NotReady, Stopped, Playing, Paused };
 
 class MediaPlayer {
   public:

@@ -71,7 +71,7 @@ void BM_RowPush(benchmark::State& state) {
         game.ArrangeBoard(start);
         game.ArrangeAux(strip, kColumns);
         game.ArrangeRowsDone(0);
-        game.DXTimer1Timer(1);
+        game.DXTimer1Timer();
         benchmark::DoNotOptimize(game.State().Board);
     }
 }
@@ -88,7 +88,7 @@ void BM_ScriptedGame1000Ticks(benchmark::State& state) {
             if (!b.host.ClockEnabled()) {
                 game.BtnPauseClick();
             }
-            game.DXTimer1Timer(1);
+            game.DXTimer1Timer();
             if (tick % 3 == 0) {
                 game.Num1Click({true, tick % kColumns});
             }

@@ -116,7 +116,7 @@ Growth SoakGame(TMainBoard& board, int minutes, bool realTime) {
         if (realTime) {
             RunEventsFor(kTickMs);
         } else if (board.Clock().OnTimer) {
-            board.Clock().OnTimer(1);
+            board.Clock().OnTimer();
             RunEventsFor(1);
         }
         if (tick % 3 == 0) {

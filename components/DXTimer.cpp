@@ -29,9 +29,9 @@ TDXTimer::TDXTimer(QObject* parent, Clock clock)
     connect(wake_, &QTimer::timeout, this, &TDXTimer::Wake);
 
     // Copies of the handlers: one may reassign itself or delete this timer.
-    core_->OnTimer = [this](int32_t lagCount) {
+    core_->OnTimer = [this] {
         if (auto handler = OnTimer) {
-            handler(lagCount);
+            handler();
         }
     };
     core_->OnActivate = [this] {

@@ -45,7 +45,7 @@ class TDXTimer : public QObject {
     // QGuiApplication::applicationStateChanged; public so tests can drive it.
     void ApplicationStateChanged(Qt::ApplicationState state);
 
-    std::function<void(int32_t lagCount)> OnTimer;
+    std::function<void()> OnTimer;
     std::function<void()> OnActivate;
     std::function<void()> OnDeactivate;
 

@@ -1,7 +1,6 @@
 #include "components/DXTimerCore.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace zorvane {
 
@@ -37,7 +36,6 @@ void DXTimerCore::SetInterval(int32_t value) {
         return;
     }
     interval_ = std::max(value, 0);
-    intervalDivisor_ = std::max(value, 1);
 }
 
 void DXTimerCore::SetActiveOnly(bool value, uint32_t now) {
@@ -88,25 +86,9 @@ bool DXTimerCore::IdleCheck(uint32_t now) {
     if (elapsed < static_cast<uint32_t>(interval_)) {
         return false;
     }
-    // With divisor 1 a gap of over 24 days would not fit the event's int32.
-    const uint32_t lag = std::clamp<uint32_t>(elapsed / static_cast<uint32_t>(intervalDivisor_), 1,
-                                              std::numeric_limits<int32_t>::max());
     lastTickTime_ = now;
-
-    if (rateTickCount_ < std::numeric_limits<int32_t>::max()) {
-        ++rateTickCount_;
-    }
-    const uint32_t windowLength = std::max<uint32_t>(now - rateWindowStart_, 1);
-    if (windowLength >= 1000) {
-        // 64-bit so that a fast Interval 0 clock cannot overflow the product.
-        const uint64_t scaled = static_cast<uint64_t>(rateTickCount_) * 1000 + windowLength / 2;
-        ticksPerSecond_ = static_cast<int32_t>(scaled / windowLength);
-        rateTickCount_ = 0;
-        rateWindowStart_ = now;
-    }
-
     // Last, so that the handler sees a consistent timer and may change it freely.
-    FireTimer(static_cast<int32_t>(lag));
+    FireTimer();
     return true;
 }
 
@@ -136,7 +118,6 @@ void DXTimerCore::StopTicking() {
 
 void DXTimerCore::AttachIdle(uint32_t now) {
     lastTickTime_ = now;
-    rateWindowStart_ = now;
     attached_ = true;
 }
 
@@ -145,9 +126,9 @@ void DXTimerCore::DetachIdle() {
 }
 
 // Each Fire* calls a copy, so a handler may reassign its own callback safely.
-void DXTimerCore::FireTimer(int32_t lagCount) {
+void DXTimerCore::FireTimer() {
     if (auto handler = OnTimer) {
-        handler(lagCount);
+        handler();
     }
 }
 

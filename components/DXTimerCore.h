@@ -37,7 +37,7 @@ class DXTimerCore {
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool value, uint32_t now);
 
-    // Interval in ms, stored as max(v, 0); the lag divisor becomes max(v, 1).
+    // Interval in ms, stored as max(v, 0).
     // A running timer keeps the time of its last tick, so the next tick is
     // due Interval ms after the last one.
     void SetInterval(int32_t value);
@@ -55,9 +55,9 @@ class DXTimerCore {
     void ApplicationDeactivated();
 
     // One idle check. If attached and at least Interval ms have passed since
-    // the last tick: this is the last tick now, the rate window is updated, and
-    // OnTimer gets the whole intervals elapsed (at least 1; missed ticks are
-    // not caught up). Returns whether it ticked. Does nothing while detached.
+    // the last tick: this is the last tick now, and OnTimer is raised once
+    // however late it comes (missed ticks are not caught up). Returns whether
+    // it ticked. Does nothing while detached.
     bool IdleCheck(uint32_t now);
 
     // How long to sleep before the next IdleCheck: 0 when due now, empty
@@ -65,14 +65,8 @@ class DXTimerCore {
     // is not before the last tick or attach.
     std::optional<uint32_t> MillisecondsUntilDue(uint32_t now) const;
 
-    // Rate measurement: ticks are counted from the start of a window (the
-    // last attach); once a tick comes at least 1000 ms into the window,
-    // TicksPerSecond is set from the count and a new window begins there.
-    // The game does not show it.
-    int32_t TicksPerSecond() const { return ticksPerSecond_; }
-
     // Raised, when set, by the calls above.
-    std::function<void(int32_t lagCount)> OnTimer;
+    std::function<void()> OnTimer;
     std::function<void()> OnActivate;
     std::function<void()> OnDeactivate;
 
@@ -81,22 +75,18 @@ class DXTimerCore {
     void StopTicking();
     void AttachIdle(uint32_t now);
     void DetachIdle();
-    void FireTimer(int32_t lagCount);
+    void FireTimer();
     void FireActivate();
     void FireDeactivate();
 
     bool activeOnly_ = true;
     bool enabled_ = true;
     int32_t interval_ = 1000;
-    int32_t intervalDivisor_ = 1000;
     bool started_ = false;
     bool attached_ = false;
     bool loading_ = true;
     bool applicationActive_;
     uint32_t lastTickTime_ = 0;  // the last tick, or the last attach
-    uint32_t rateWindowStart_ = 0;
-    int32_t rateTickCount_ = 0;
-    int32_t ticksPerSecond_ = 0;
 };
 
 }  // namespace zorvane

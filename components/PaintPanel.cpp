@@ -5,7 +5,6 @@
 #include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QResizeEvent>
 #include <algorithm>
 
 namespace zorvane {
@@ -51,7 +50,6 @@ void TPaintPanel::SetColor(const QColor& color) {
         return;
     }
     color_ = color;
-    backBuffer_.fill(color_);
     update();
 }
 
@@ -70,51 +68,12 @@ void TPaintPanel::SetBevelWidth(int width) {
         return;
     }
     bevelWidth_ = width;
-    ResizeBackBuffer();
-    update();
-}
-
-void TPaintPanel::SetBorderWidth(int width) {
-    width = std::max(width, 0);
-    if (width == borderWidth_) {
-        return;
-    }
-    borderWidth_ = width;
-    ResizeBackBuffer();
     update();
 }
 
 void TPaintPanel::SetBevelOuter(TBevelStyle style) {
     bevelOuter_ = style;
     update();
-}
-
-void TPaintPanel::SetBevelInner(TBevelStyle style) {
-    bevelInner_ = style;
-    update();
-}
-
-int TPaintPanel::ClientWidth() const {
-    return std::max(width() - Reserved(), 0);
-}
-
-int TPaintPanel::ClientHeight() const {
-    return std::max(height() - Reserved(), 0);
-}
-
-void TPaintPanel::SetClientWidth(int width) {
-    resize(std::max(width, 0) + Reserved(), height());
-}
-
-void TPaintPanel::SetClientHeight(int height) {
-    resize(width(), std::max(height, 0) + Reserved());
-}
-
-QPixmap& TPaintPanel::BackBuffer() {
-    backBufferUsed_ = true;
-    // A hidden widget gets its resize events only when shown.
-    ResizeBackBuffer();
-    return backBuffer_;
 }
 
 void TPaintPanel::SetBuffered(bool buffered) {
@@ -147,22 +106,10 @@ void TPaintPanel::paintEvent(QPaintEvent* event) {
     painter.drawPixmap(0, 0, composeBuffer_);
 }
 
-void TPaintPanel::resizeEvent(QResizeEvent* event) {
-    ResizeBackBuffer();
-    QWidget::resizeEvent(event);
-}
-
 void TPaintPanel::PaintAll(QPainter& painter) {
-    ResizeBackBuffer();
     painter.save();
-    const QRect whole = rect();
-    painter.fillRect(whole, color_);
-    DrawBevel(painter, whole, bevelOuter_);
-    const int inner = bevelWidth_ + borderWidth_;
-    DrawBevel(painter, whole.adjusted(inner, inner, -inner, -inner), bevelInner_);
-    if (!backBuffer_.isNull()) {
-        painter.drawPixmap(ContentInset(), ContentInset(), backBuffer_);
-    }
+    painter.fillRect(rect(), color_);
+    DrawBevel(painter, rect(), bevelOuter_);
     painter.restore();
 
     // A copy, so that the handler may replace itself.
@@ -194,24 +141,6 @@ void TPaintPanel::DrawBevel(QPainter& painter, QRect rect, TBevelStyle style) co
         painter.fillRect(x0, y0 + h - 1, w, 1, bottomRight);
         rect.adjust(1, 1, -1, -1);
     }
-}
-
-void TPaintPanel::ResizeBackBuffer() {
-    const QSize client(ClientWidth(), ClientHeight());
-    if (!backBufferUsed_ || backBuffer_.size() == client) {
-        return;
-    }
-    QPixmap resized(client);
-    if (resized.isNull()) {
-        backBuffer_ = QPixmap();
-        return;
-    }
-    resized.fill(color_);
-    if (!backBuffer_.isNull()) {
-        QPainter painter(&resized);
-        painter.drawPixmap(0, 0, backBuffer_);
-    }
-    backBuffer_ = std::move(resized);
 }
 
 }  // namespace zorvane

@@ -1,12 +1,11 @@
 #include "dialogs/Scores1.h"
 
+#include "components/LocalDate.h"
 #include "components/WindowPlacement.h"
 #include "persistence/Elide.h"
 
-#include <QDate>
 #include <QHeaderView>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
@@ -98,12 +97,7 @@ TFrmScores::TFrmScores(HighScoreTable& table, QWidget* parent)
     AskYesNo = [this](const QString& caption, const QString& text) {
         return AskWithMessageBox(caption, text);
     };
-    Today = [] {
-        return QLocale::system()
-            .toString(QDate::currentDate(), QLocale::ShortFormat)
-            .toLocal8Bit()
-            .toStdString();
-    };
+    Today = ShortDateToday;
     SaveTable = [] {};
 
     // Nothing happens on activation; the list is refreshed on every showing.

@@ -68,7 +68,7 @@ class Game : private GameState, private SavedGameSink {
     MovePlan PlanClick(int row, int col) const;
     // One clock tick: fills one preview slot, or pushes the full strip in
     // (ending the game or raising the level when due). Dropped while busy.
-    void DXTimer1Timer(int lagCount = 1);
+    void DXTimer1Timer();
     // A new game at level 1, paused; refused while the engine is busy.
     void NewSubMenuClick();
     // Stops a running clock (paused) or starts a stopped one. Pressed while

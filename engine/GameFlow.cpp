@@ -160,10 +160,11 @@ void Game::SaveHighScoresAtQuit() {
 }
 
 void Game::ReportFileError(const std::string& path, const FileResult& result) {
-    if (result.alreadyReported) {
-        return;  // the player has been told; the game goes on as it did then
+    // A failure reported before has no text: the game goes on as it did then.
+    const std::string text = FileErrorText(path, result);
+    if (!text.empty()) {
+        host_.ShowMessage("Error", text);
     }
-    host_.ShowMessage("Error", path + ": " + result.reason);
 }
 
 }  // namespace zorvane

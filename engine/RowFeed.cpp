@@ -7,7 +7,7 @@
 
 namespace zorvane {
 
-void Game::DXTimer1Timer(int /*lagCount*/) {
+void Game::DXTimer1Timer() {
     // A late tick still fills one slot; ticks are never caught up.
     if (!EngineIdle) {
         return;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/Game.h"
+#include "engine/QuietHost.h"
 #include "fuzz/FuzzSupport.h"
 #include "persistence/OptionsFile.h"
 
@@ -62,15 +63,15 @@ class WatchingHooks : public OptionsHooks {
 };
 
 void PlayALittle(Settings& settings) {
-    fuzz::QuietHost host;
+    QuietHost host;
     RandomSource random(1);
     HighScoreTable scores("01/01/26");
     Game game(settings, host, random, scores);
     game.StartUp();
     game.BtnPauseClick();
-    for (int i = 0; i < 12 && !host.closed; ++i) {
-        if (host.clock) {
-            game.DXTimer1Timer(1);
+    for (int i = 0; i < 12 && !host.Closed(); ++i) {
+        if (host.ClockEnabled()) {
+            game.DXTimer1Timer();
         }
     }
     game.Num1Click({true, 0});

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "engine/Game.h"
+#include "engine/QuietHost.h"
 #include "fuzz/FuzzSupport.h"
 
 namespace {
@@ -43,7 +44,7 @@ void CheckSaveAndReopen(Game& game, const std::string& path) {
 
 // Saving and reopening costs as much as the rest of a run, so it happens
 // once per input: at its first request, or at the end when the set-up byte asks.
-void Act(Game& game, fuzz::QuietHost& host, std::uint8_t action, const std::string& savePath,
+void Act(Game& game, QuietHost& host, std::uint8_t action, const std::string& savePath,
          bool& reopened) {
     if (action < 160) {
         // A board cell, folded onto the running board's rows.
@@ -52,9 +53,9 @@ void Act(Game& game, fuzz::QuietHost& host, std::uint8_t action, const std::stri
         game.Num1Click({true, row * 10 + col});
     } else if (action < 224) {
         // 1..64 clock ticks, delivered only while the clock runs.
-        for (int i = 0; i <= action - 160 && !host.closed; ++i) {
-            if (host.clock) {
-                game.DXTimer1Timer(1);
+        for (int i = 0; i <= action - 160 && !host.Closed(); ++i) {
+            if (host.ClockEnabled()) {
+                game.DXTimer1Timer();
             }
         }
     } else if (action < 240) {
@@ -88,8 +89,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static constexpr int kHeights[] = {9, 12, 16};
     Settings settings = DefaultSettings("");
     settings.NumRows = settings.NumRowsSetting = kHeights[setup % 3];
-    fuzz::QuietHost host;
-    host.playAgain = (setup & 0x80) != 0;
+    QuietHost host;
+    host.answerYes = (setup & 0x80) != 0;
     RandomSource random(setup);
     HighScoreTable scores("01/01/26");
     Game game(settings, host, random, scores);
@@ -98,11 +99,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     game.LoadGameFrom(loadPath);
     bool reopened = false;
-    for (std::size_t i = 0; i < actionCount && !host.closed; ++i) {
+    for (std::size_t i = 0; i < actionCount && !host.Closed(); ++i) {
         Act(game, host, actions[i], savePath, reopened);
     }
     // A closed window ends the program: nothing more to check.
-    if (!host.closed && !reopened && (setup & 0x40) != 0) {
+    if (!host.Closed() && !reopened && (setup & 0x40) != 0) {
         CheckSaveAndReopen(game, savePath);
     }
     return 0;

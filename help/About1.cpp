@@ -8,6 +8,7 @@
 
 #include "components/WindowPlacement.h"
 #include "presentation/PictureTables.h"
+#include "zorvane/Version.h"
 
 namespace zorvane {
 
@@ -36,27 +37,27 @@ TFrmAbout::TFrmAbout(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Zorvane!"));
     setFont(ArialPixels(13, false));
 
-    image1_ = new QLabel(this);
-    image1_->setObjectName(QStringLiteral("Image1"));
-    image1_->setFixedSize(kLogoSize);
-    image1_->setPixmap(LoadNamedPicture(QStringLiteral("LOGO"), devicePixelRatioF(), kLogoSize));
+    auto* image1 = new QLabel(this);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setFixedSize(kLogoSize);
+    image1->setPixmap(LoadNamedPicture(QStringLiteral("LOGO"), devicePixelRatioF(), kLogoSize));
 
-    title_ = new QLabel(QStringLiteral("Zorvane!"), this);
-    title_->setObjectName(QStringLiteral("LblTitle"));
-    title_->setFont(ArialPixels(16, true));
-    version_ = new QLabel(QStringLiteral("Version 1.0 b"), this);
-    version_->setObjectName(QStringLiteral("LblVersion"));
-    version_->setFont(ArialPixels(16, true));
+    auto* title = new QLabel(QStringLiteral("Zorvane!"), this);
+    title->setObjectName(QStringLiteral("LblTitle"));
+    title->setFont(ArialPixels(16, true));
+    auto* version = new QLabel(kVersionLine, this);
+    version->setObjectName(QStringLiteral("LblVersion"));
+    version->setFont(ArialPixels(16, true));
 
     auto* titleColumn = new QVBoxLayout;
     titleColumn->addStretch();
-    titleColumn->addWidget(title_);
-    titleColumn->addWidget(version_);
+    titleColumn->addWidget(title);
+    titleColumn->addWidget(version);
     titleColumn->addStretch();
 
     auto* top = new QHBoxLayout;
     top->setSpacing(12);
-    top->addWidget(image1_, 0, Qt::AlignTop | Qt::AlignLeft);
+    top->addWidget(image1, 0, Qt::AlignTop | Qt::AlignLeft);
     top->addLayout(titleColumn);
     top->addStretch();
 
@@ -67,25 +68,21 @@ TFrmAbout::TFrmAbout(QWidget* parent) : QDialog(parent) {
     column->addLayout(top);
     column->addSpacing(4);
     for (int i = 0; i < 4; ++i) {
-        credits_[i] = new QLabel(QString::fromUtf8(kCreditLines[i]), this);
-        credits_[i]->setObjectName(QStringLiteral("LblCredit%1").arg(i + 1));
-        credits_[i]->setAlignment(Qt::AlignHCenter);
-        column->addWidget(credits_[i]);
+        auto* credit = new QLabel(QString::fromUtf8(kCreditLines[i]), this);
+        credit->setObjectName(QStringLiteral("LblCredit%1").arg(i + 1));
+        credit->setAlignment(Qt::AlignHCenter);
+        column->addWidget(credit);
     }
     column->addStretch();
 
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
-    okButton_->setObjectName(QStringLiteral("BtnOk"));
-    okButton_->setDefault(true);
-    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
-    column->addWidget(okButton_, 0, Qt::AlignHCenter);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("BtnOk"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    column->addWidget(ok, 0, Qt::AlignHCenter);
 
     resize(kOuterSize);
     OnFrameChange(this, [this](const QMargins&) { FitOuterSize(); });
-}
-
-QLabel* TFrmAbout::Credit(int line) const {
-    return line >= 1 && line <= 4 ? credits_[line - 1] : nullptr;
 }
 
 void TFrmAbout::showEvent(QShowEvent* event) {

@@ -5,9 +5,6 @@
 #include <QDialog>
 #include <QSize>
 
-class QLabel;
-class QPushButton;
-
 namespace zorvane {
 
 class TFrmAbout : public QDialog {
@@ -19,12 +16,6 @@ class TFrmAbout : public QDialog {
     // The size of the box with its frame, as the player sees it.
     static constexpr QSize kOuterSize{385, 262};
 
-    QLabel* Image1() const { return image1_; }
-    QLabel* Title() const { return title_; }
-    QLabel* Version() const { return version_; }
-    QLabel* Credit(int line) const;  // 1..4
-    QPushButton* OkButton() const { return okButton_; }
-
   protected:
     void showEvent(QShowEvent* event) override;
 
@@ -33,12 +24,6 @@ class TFrmAbout : public QDialog {
     // The frame is often known only after the window manager has framed the
     // window, so this runs again whenever the frame changes.
     void FitOuterSize();
-
-    QLabel* image1_ = nullptr;
-    QLabel* title_ = nullptr;
-    QLabel* version_ = nullptr;
-    QLabel* credits_[4] = {};
-    QPushButton* okButton_ = nullptr;
 };
 
 }  // namespace zorvane

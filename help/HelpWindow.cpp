@@ -22,32 +22,32 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     browser_->setOpenExternalLinks(false);
     connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::LinkClicked);
 
-    back_ = new QPushButton(QStringLiteral("< &Back"), this);
-    back_->setObjectName(QStringLiteral("BtnBack"));
-    forward_ = new QPushButton(QStringLiteral("&Forward >"), this);
-    forward_->setObjectName(QStringLiteral("BtnForward"));
-    close_ = new QPushButton(QStringLiteral("&Close"), this);
-    close_->setObjectName(QStringLiteral("BtnClose"));
-    for (QPushButton* button : {back_, forward_, close_}) {
+    auto* back = new QPushButton(QStringLiteral("< &Back"), this);
+    back->setObjectName(QStringLiteral("BtnBack"));
+    auto* forward = new QPushButton(QStringLiteral("&Forward >"), this);
+    forward->setObjectName(QStringLiteral("BtnForward"));
+    auto* closeButton = new QPushButton(QStringLiteral("&Close"), this);
+    closeButton->setObjectName(QStringLiteral("BtnClose"));
+    for (QPushButton* button : {back, forward, closeButton}) {
         button->setAutoDefault(false);
     }
-    back_->setEnabled(false);
-    forward_->setEnabled(false);
-    connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
-    connect(forward_, &QPushButton::clicked, browser_, &QTextBrowser::forward);
-    connect(close_, &QPushButton::clicked, this, &QDialog::close);
-    connect(browser_, &QTextBrowser::backwardAvailable, back_, &QPushButton::setEnabled);
-    connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QPushButton::setEnabled);
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
         const QString title = browser_->documentTitle();
         setWindowTitle(title.isEmpty() ? QStringLiteral("Zorvane Help") : title);
     });
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(back_);
-    buttons->addWidget(forward_);
+    buttons->addWidget(back);
+    buttons->addWidget(forward);
     buttons->addStretch();
-    buttons->addWidget(close_);
+    buttons->addWidget(closeButton);
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(browser_);

@@ -8,7 +8,6 @@
 #include <QUrl>
 #include <functional>
 
-class QPushButton;
 class QTextBrowser;
 
 namespace zorvane {
@@ -26,18 +25,10 @@ class HelpWindow : public QDialog {
 
     std::function<void(const QUrl&)> OpenWebLink;
 
-    QTextBrowser* Browser() const { return browser_; }
-    QPushButton* BackButton() const { return back_; }
-    QPushButton* ForwardButton() const { return forward_; }
-    QPushButton* CloseButton() const { return close_; }
-
   private:
     void LinkClicked(const QUrl& url);
 
     QTextBrowser* browser_ = nullptr;
-    QPushButton* back_ = nullptr;
-    QPushButton* forward_ = nullptr;
-    QPushButton* close_ = nullptr;
 };
 
 }  // namespace zorvane

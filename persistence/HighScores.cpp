@@ -2,12 +2,12 @@
 
 #include "persistence/FileLock.h"
 #include "persistence/TextHelpers.h"
+#include "zorvane/Version.h"
 
 namespace zorvane {
 
 namespace {
 
-constexpr const char* kHeader = "; Scores for Zorvane v. 1.0 b";
 constexpr const char* kLeftAlone =
     "; the file is left as it is, and new high scores are kept only while the game runs";
 constexpr const char* kSavedLater = "; the new high scores are kept and saved later";
@@ -57,7 +57,7 @@ void HighScoreTable::ApplyLines(const std::vector<std::string>& lines) {
 }
 
 std::vector<std::string> HighScoreTable::Lines() const {
-    std::vector<std::string> lines = {kHeader};
+    std::vector<std::string> lines = {std::string("; Scores for ") + kTitleWithVersion};
     for (const ScoreRow& row : rows_) {
         lines.push_back(row.Score + "|" + row.Date + "|" + row.Level + "|" + row.Name);
     }

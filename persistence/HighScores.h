@@ -64,9 +64,6 @@ class HighScoreTable {
     void EditScore(int i, const std::string& score);
 
     const ScoreRow& Row(int i) const { return rows_.at(i); }
-    // Plain access to a row; what is written here is no change and is lost
-    // when a save reads the file again.
-    ScoreRow& Row(int i) { return rows_.at(i); }
 
     std::vector<std::string> Lines() const;
     void ApplyLines(const std::vector<std::string>& lines);

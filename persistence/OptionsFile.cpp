@@ -4,6 +4,7 @@
 
 #include "persistence/ColorText.h"
 #include "persistence/TextHelpers.h"
+#include "zorvane/Version.h"
 
 namespace zorvane {
 
@@ -149,7 +150,7 @@ FileResult LoadOptions(const std::string& path, Settings& settings, OptionsHooks
 
 std::vector<std::string> OptionsLines(const Settings& settings) {
     std::vector<std::string> lines = {
-        "; Options for Zorvane v. 1.0 b",
+        std::string("; Options for ") + kTitleWithVersion,
         "NumRows=" + IntToText(settings.NumRowsSetting),
         "StartRows=" + IntToText(settings.StartRows),
         "BoardColor=" + ColorToText(settings.BoardColor),

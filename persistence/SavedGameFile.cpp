@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "persistence/TextHelpers.h"
+#include "zorvane/Version.h"
 
 namespace zorvane {
 
@@ -38,7 +39,7 @@ bool IsCounterKey(const std::string& upperKey) {
 
 std::vector<std::string> SavedGameLines(const SavedGame& game) {
     std::vector<std::string> lines = {
-        "; This is a Zorvane! v. 1.0 beta 1 save game",
+        std::string("; This is a ") + kSavedGameVersion + " save game",
         "NumRows=" + IntToText(game.NumRows),
         "Score=" + IntToText(game.Score),
         "Level=" + IntToText(game.Level),
@@ -124,15 +125,6 @@ FileResult ReadSavedGameLines(const std::string& path, std::vector<std::string>&
         result.ok = false;
         result.reason = "the file holds no saved game";
         lines.clear();
-    }
-    return result;
-}
-
-FileResult ReadSavedGame(const std::string& path, SavedGameSink& sink) {
-    std::vector<std::string> lines;
-    const FileResult result = ReadSavedGameLines(path, lines);
-    if (result.ok) {
-        ApplySavedGameLines(lines, sink);
     }
     return result;
 }

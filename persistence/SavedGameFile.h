@@ -60,7 +60,4 @@ bool HoldsSavedGame(const std::vector<std::string>& lines);
 // be read or holds no saved game at all, so such a file changes nothing.
 FileResult ReadSavedGameLines(const std::string& path, std::vector<std::string>& lines);
 
-// ReadSavedGameLines, then the lines applied to the sink.
-FileResult ReadSavedGame(const std::string& path, SavedGameSink& sink);
-
 }  // namespace zorvane

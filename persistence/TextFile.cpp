@@ -166,6 +166,13 @@ std::string JoinTextLines(const std::vector<std::string>& lines) {
     return bytes;
 }
 
+std::string FileErrorText(const std::string& path, const FileResult& result) {
+    if (result.ok || result.alreadyReported) {
+        return {};
+    }
+    return path + ": " + result.reason;
+}
+
 FileResult ReadTextFile(const std::string& path, std::vector<std::string>& lines) {
     lines.clear();
     std::string bytes;

@@ -19,6 +19,10 @@ struct FileResult {
     bool alreadyReported = false;
 };
 
+// What the player is told of a failed file: "path: reason". Empty when there
+// is nothing to tell: the file did not fail, or its failure was reported.
+std::string FileErrorText(const std::string& path, const FileResult& result);
+
 std::vector<std::string> SplitTextLines(std::string_view bytes);
 std::string JoinTextLines(const std::vector<std::string>& lines);
 

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "WindowParts.h"
 #include "app/MainUnit1.h"
 #include "dialogs/Name1.h"
 #include "engine/CellText.h"
@@ -134,7 +135,7 @@ class AppTest : public ::testing::Test {
         rows[0] = "4.........";
         SetBoard(rows);
         game().ArrangeAux(StripFromText("2222222222"), kColumns);
-        game().DXTimer1Timer(1);
+        game().DXTimer1Timer();
     }
     std::string BottomRow() {
         std::string text;

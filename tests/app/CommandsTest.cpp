@@ -86,12 +86,12 @@ TEST_F(Commands, EachShortcutRunsItsCommand) {
 
 TEST_F(Commands, PauseFromTheButtonTheMenuAndTheShortcut) {
     TMainBoard& b = Start();
-    b.PauseButton()->click();
+    PauseButton(b)->click();
     EXPECT_TRUE(b.Clock().Enabled());
-    EXPECT_EQ(b.PauseButton()->text(), "Pause");
+    EXPECT_EQ(PauseButton(b)->text(), "Pause");
     MenuItem(b, "&Pause")->trigger();
     EXPECT_FALSE(b.Clock().Enabled());
-    EXPECT_EQ(b.PauseButton()->text(), "Start");
+    EXPECT_EQ(PauseButton(b)->text(), "Start");
     b.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&b));
     QTest::keyClick(&b, Qt::Key_P, Qt::ControlModifier);
@@ -113,7 +113,7 @@ TEST_F(Commands, UndoAndNewGameFromMenuAndShortcut) {
     game().SetLevel(5);
     MenuItem(b, "&New Game")->trigger();
     EXPECT_EQ(game().State().Level, 1);
-    EXPECT_EQ(b.PauseButton()->text(), "Start");
+    EXPECT_EQ(PauseButton(b)->text(), "Start");
     game().SetLevel(5);
     QTest::keyClick(&b, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(game().State().Level, 1);
@@ -192,11 +192,11 @@ TEST_F(Commands, ALowScoreGoesStraightToTheQuestionAndNoClosesTheWindow) {
 TEST_F(Commands, StartRowsAndSaveOptions) {
     WriteFile("Options.txt", "StartRows=4\r\n");
     TMainBoard& b = Start();
-    EXPECT_TRUE(b.StartRowsItem(4)->isChecked());
-    EXPECT_FALSE(b.StartRowsItem(3)->isChecked());
-    b.StartRowsItem(2)->trigger();
+    EXPECT_TRUE(StartRowsItem(b, 4)->isChecked());
+    EXPECT_FALSE(StartRowsItem(b, 3)->isChecked());
+    StartRowsItem(b, 2)->trigger();
     for (int rows = 1; rows <= 5; ++rows) {
-        EXPECT_EQ(b.StartRowsItem(rows)->isChecked(), rows == 2) << rows;
+        EXPECT_EQ(StartRowsItem(b, rows)->isChecked(), rows == 2) << rows;
     }
     EXPECT_EQ(b.GameSettings().StartRows, 2);
     b.NewSubMenuClick();

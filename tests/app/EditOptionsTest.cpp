@@ -31,15 +31,14 @@ TEST_F(EditOptions, OkAppliesTheDialogAndKeepsTheClockState) {
     EXPECT_FALSE(clockDuringDialog);
     EXPECT_TRUE(b.Clock().Enabled());
     EXPECT_EQ(s.StartRows, 5);
-    EXPECT_TRUE(b.StartRowsItem(5)->isChecked());
-    EXPECT_FALSE(b.StartRowsItem(3)->isChecked());
+    EXPECT_TRUE(StartRowsItem(b, 5)->isChecked());
+    EXPECT_FALSE(StartRowsItem(b, 3)->isChecked());
     EXPECT_EQ(s.Shape, "D");
     EXPECT_EQ(s.Color1, 9);
     EXPECT_FALSE(s.PlayClick);
     EXPECT_TRUE(s.PlayBad);
     EXPECT_TRUE(s.RandomMode);
     EXPECT_FALSE(s.Buffered);
-    EXPECT_FALSE(b.BoardPanel()->Buffered());
     EXPECT_TRUE(Notices().isEmpty());
     // The next showing reflects what was applied.
     Edit(QDialog::Rejected, [](TFrmOptions& d) {

@@ -109,7 +109,7 @@ TEST_F(HelpCommands, WithoutABrowserF1ShowsTheIndexInTheGamesOwnWindow) {
     ASSERT_EQ(dialogs->log.size(), 1);  // no pages beside the program
     EXPECT_EQ(dialogs->log[0].toStdString(),
               "message: Error: " + ProgramFolder() + "Help/index.html: the help page is missing");
-    EXPECT_EQ(b.HelpViewer(), nullptr);
+    EXPECT_EQ(HelpViewer(b), nullptr);
 
     std::filesystem::create_directories(folder / "Help");
     WriteFile("Help/index.html",
@@ -119,17 +119,17 @@ TEST_F(HelpCommands, WithoutABrowserF1ShowsTheIndexInTheGamesOwnWindow) {
     b.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&b));
     QTest::keyClick(&b, Qt::Key_F1);
-    ASSERT_NE(b.HelpViewer(), nullptr);
-    EXPECT_TRUE(b.HelpViewer()->isVisible());
-    EXPECT_EQ(b.HelpViewer()->Browser()->source().toLocalFile().toStdString(),
+    ASSERT_NE(HelpViewer(b), nullptr);
+    EXPECT_TRUE(HelpViewer(b)->isVisible());
+    EXPECT_EQ(HelpBrowser(b)->source().toLocalFile().toStdString(),
               ProgramFolder() + "Help/index.html");
-    EXPECT_EQ(b.HelpViewer()->windowTitle(), "Zorvane Help");
+    EXPECT_EQ(HelpViewer(b)->windowTitle(), "Zorvane Help");
     EXPECT_EQ(opened.size(), 2u);       // the desktop was asked first each time
     EXPECT_FALSE(b.Clock().Enabled());  // paused before, paused after
 
     // The logo's page goes to the same window.
     b.Image1Click();
-    EXPECT_EQ(b.HelpViewer()->Browser()->source().toLocalFile().toStdString(),
+    EXPECT_EQ(HelpBrowser(b)->source().toLocalFile().toStdString(),
               ProgramFolder() + "Help/about.html");
     EXPECT_EQ(dialogs->log.size(), 1);
 }
@@ -146,8 +146,8 @@ TEST_F(HelpCommands, ALauncherThatGivesUpStillGetsTheHelpWindowAndTheAddressShow
     b.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&b));
     QTest::keyClick(&b, Qt::Key_F1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return b.HelpViewer() && b.HelpViewer()->isVisible(); }));
-    EXPECT_EQ(b.HelpViewer()->Browser()->source().toLocalFile().toStdString(),
+    ASSERT_TRUE(QTest::qWaitFor([&] { return HelpViewer(b) && HelpViewer(b)->isVisible(); }));
+    EXPECT_EQ(HelpBrowser(b)->source().toLocalFile().toStdString(),
               ProgramFolder() + "Help/index.html");
 
     b.OptionsWindow().LblMusicClick(2);
@@ -170,7 +170,7 @@ TEST_F(HelpCommands, AWebAddressTheDesktopCannotOpenIsShownToCopy) {
     EXPECT_TRUE(dialogs->log[0].startsWith("message: Web Link: "));
     EXPECT_TRUE(dialogs->log[0].contains("\n" + QString(kMusicDownloadPages[2]) + "\n"))
         << dialogs->log[0].toStdString();
-    EXPECT_EQ(b.HelpViewer(), nullptr);
+    EXPECT_EQ(HelpViewer(b), nullptr);
 
     // The real message box lets the player select the address, also in a
     // style whose boxes are not selectable by themselves.

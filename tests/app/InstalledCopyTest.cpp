@@ -74,8 +74,8 @@ TEST_F(InstalledCopy, WritesIntoThePlayersHomeAndReadsItBackAfterARestart) {
     const std::set<std::string> shipped = ProgramFolderListing();
 
     TMainBoard& b = Start();
-    EXPECT_TRUE(b.StartRowsItem(4)->isChecked());
-    b.StartRowsItem(2)->trigger();
+    EXPECT_TRUE(StartRowsItem(b, 4)->isChecked());
+    StartRowsItem(b, 2)->trigger();
     SaveOptions(b);
 
     // A new high score at the end of a game.
@@ -102,7 +102,7 @@ TEST_F(InstalledCopy, WritesIntoThePlayersHomeAndReadsItBackAfterARestart) {
     // The next start reads the player's files, not the shipped ones.
     board.reset();
     TMainBoard& again = Start();
-    EXPECT_TRUE(again.StartRowsItem(2)->isChecked());
+    EXPECT_TRUE(StartRowsItem(again, 2)->isChecked());
     EXPECT_EQ(again.Scores().Row(1).Name, "Ann");
 }
 

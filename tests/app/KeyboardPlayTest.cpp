@@ -91,7 +91,7 @@ TEST_F(KeyboardPlay, ArrowsMoveACursorThatSpaceOrEnterPlaysAndTabReachesPause) {
 
     // Tab reaches the pause button, whose Space pauses; Shift+Tab returns.
     Key(b, Qt::Key_Tab);
-    EXPECT_EQ(b.focusWidget(), b.PauseButton());
+    EXPECT_EQ(b.focusWidget(), PauseButton(b));
     Key(b, Qt::Key_Space);
     EXPECT_TRUE(game().State().Paused);
     Key(b, Qt::Key_Backtab);
@@ -193,17 +193,17 @@ TEST_F(KeyboardPlay, AScreenReaderReadsTheBoardScoreAndStatus) {
     EXPECT_EQ(read(b.BoardPanel(), QAccessible::Description),
               "Row 1, column 4: colour 3 piece. A click here is no move.");
 
-    EXPECT_EQ(read(b.ScorePanel(), QAccessible::Name), "Score");
-    EXPECT_EQ(read(b.ScorePanel(), QAccessible::Value), "0");
+    EXPECT_EQ(read(ScorePanel(b), QAccessible::Name), "Score");
+    EXPECT_EQ(read(ScorePanel(b), QAccessible::Value), "0");
     QTest::mouseClick(b.BoardPanel(), Qt::LeftButton, {}, CellCentre(0, 0));
-    EXPECT_EQ(read(b.ScorePanel(), QAccessible::Value), "30");
+    EXPECT_EQ(read(ScorePanel(b), QAccessible::Value), "30");
 
     game().ArrangeRowsDone(4);
     game().ArrangeAux(StripFromText("1212121212"), kColumns);
-    game().DXTimer1Timer(1);
-    EXPECT_EQ(read(b.ProgressBar(), QAccessible::Name), "Percent of level completed");
-    EXPECT_EQ(read(b.PauseButton(), QAccessible::Name), "Pause");
-    EXPECT_EQ(read(b.PauseButton(), QAccessible::Description),
+    game().DXTimer1Timer();
+    EXPECT_EQ(read(ProgressBar(b), QAccessible::Name), "Percent of level completed");
+    EXPECT_EQ(read(PauseButton(b), QAccessible::Name), "Pause");
+    EXPECT_EQ(read(PauseButton(b), QAccessible::Description),
               "Starts the game clock, or pauses it");
 }
 

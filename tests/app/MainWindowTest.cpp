@@ -23,7 +23,7 @@ TEST_F(MainWindow, LayoutForEachBoardHeight) {
         TMainBoard& b = Start();
         EXPECT_EQ(b.centralWidget()->size(), QSize(592, height)) << rows;
         EXPECT_EQ(b.BoardPanel()->geometry(), QRect(0, 0, 400, 40 * rows));
-        EXPECT_EQ(b.StripPanel()->geometry(), QRect(0, 40 * rows + 1, 400, 44));
+        EXPECT_EQ(StripPanel(b)->geometry(), QRect(0, 40 * rows + 1, 400, 44));
         const QWidget* status = b.findChild<QWidget*>("Panel2");
         EXPECT_EQ(status->geometry(), QRect(400, 0, 192, height));
         // Fixed size, no maximise button.
@@ -38,10 +38,10 @@ TEST_F(MainWindow, StartsPausedWithTheStartingRowsAndTheStatusShown) {
     EXPECT_EQ(b.windowTitle(), "Zorvane v. 1.0 b");
     EXPECT_TRUE(game().State().Paused);
     EXPECT_FALSE(b.Clock().Enabled());
-    EXPECT_EQ(b.PauseButton()->text(), "Start");
-    EXPECT_EQ(b.StatusLabel("LevelLabel")->text(), "Level: 1");
-    EXPECT_EQ(b.StatusLabel("LblRows")->text(), "Percent of level completed: 0");
-    EXPECT_TRUE(b.StartRowsItem(3)->isChecked());
+    EXPECT_EQ(PauseButton(b)->text(), "Start");
+    EXPECT_EQ(StatusLabel(b, "LevelLabel")->text(), "Level: 1");
+    EXPECT_EQ(StatusLabel(b, "LblRows")->text(), "Percent of level completed: 0");
+    EXPECT_TRUE(StartRowsItem(b, 3)->isChecked());
     // Start-up runs once: another activation changes nothing.
     game().SetScore(70);
     b.FormActivate();
@@ -55,12 +55,12 @@ TEST_F(MainWindow, TheStatusViewFollowsTheGame) {
     QTest::mouseClick(b.BoardPanel(), Qt::LeftButton, {}, QPoint(20, 9 * 40 - 20));
     game().ArrangeRowsDone(14);
     game().ArrangeAux(StripFromText("2323232323"), kColumns);
-    game().DXTimer1Timer(1);
-    EXPECT_EQ(b.StatusLabel("LevelLabel")->text(), "Level: 1");
-    EXPECT_EQ(b.StatusLabel("Bonus")->text(), "Bonus: 45");
-    EXPECT_EQ(b.StatusLabel("LblRows")->text(), "Percent of level completed: 50");
-    EXPECT_EQ(b.StatusLabel("LblRowsDone")->text(), "Rows Done: 15");
-    EXPECT_EQ(b.ProgressBar()->value(), 50);
+    game().DXTimer1Timer();
+    EXPECT_EQ(StatusLabel(b, "LevelLabel")->text(), "Level: 1");
+    EXPECT_EQ(StatusLabel(b, "Bonus")->text(), "Bonus: 45");
+    EXPECT_EQ(StatusLabel(b, "LblRows")->text(), "Percent of level completed: 50");
+    EXPECT_EQ(StatusLabel(b, "LblRowsDone")->text(), "Rows Done: 15");
+    EXPECT_EQ(ProgressBar(b)->value(), 50);
 }
 
 TEST_F(MainWindow, ClicksReachTheCellUnderThePointer) {
@@ -74,7 +74,7 @@ TEST_F(MainWindow, ClicksReachTheCellUnderThePointer) {
     QTest::mouseClick(b.BoardPanel(), Qt::LeftButton, {}, QPoint(9 * 40 + 20, 2 * 40 + 20));
     EXPECT_EQ(game().State().Score, 30);
     EXPECT_FALSE(game().State().Paused);
-    EXPECT_EQ(b.PauseButton()->text(), "Pause");
+    EXPECT_EQ(PauseButton(b)->text(), "Pause");
 
     // Row 0, column 0 is the bottom-left cell.
     rows.assign(12, "..........");
@@ -117,7 +117,7 @@ TEST_F(MainWindow, AMoveIsMadeWhenTheButtonComesUpOnThePressedCell) {
 
 TEST_F(MainWindow, TheBonusIsWrittenInRed) {
     TMainBoard& b = Start();
-    const QImage shot = b.StatusLabel("Bonus")->grab().toImage();
+    const QImage shot = StatusLabel(b, "Bonus")->grab().toImage();
     int red = 0;
     for (int y = 0; y < shot.height(); ++y) {
         for (int x = 0; x < shot.width(); ++x) {
@@ -148,13 +148,13 @@ TEST_F(MainWindow, ARightClickAnywhereOnTheBoardOpensTheContextMenu) {
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(390, 10),
                             b.BoardPanel()->mapToGlobal(QPoint(390, 10)));
     QApplication::sendEvent(b.BoardPanel(), &event);
-    ASSERT_TRUE(b.ContextMenu()->isVisible());
+    ASSERT_TRUE(ContextMenu(b)->isVisible());
     QStringList captions;
-    for (QAction* action : b.ContextMenu()->actions()) {
+    for (QAction* action : ContextMenu(b)->actions()) {
         captions << action->text();
     }
     EXPECT_EQ(captions, (QStringList{"Pause", "", "New Game", "Undo", "", "Edit Options", "Help"}));
-    b.ContextMenu()->hide();
+    ContextMenu(b)->hide();
 }
 
 TEST_F(MainWindow, EachContextMenuItemRunsItsCommand) {
@@ -187,7 +187,7 @@ TEST_F(MainWindow, EachContextMenuItemRunsItsCommand) {
         const QPoint at(200, 100);
         QContextMenuEvent event(QContextMenuEvent::Mouse, at, b.BoardPanel()->mapToGlobal(at));
         QApplication::sendEvent(b.BoardPanel(), &event);
-        QMenu* menu = b.ContextMenu();
+        QMenu* menu = ContextMenu(b);
         ASSERT_TRUE(menu->isVisible());
         const QList<QAction*> actions = menu->actions();
         const auto action = std::find_if(actions.begin(), actions.end(),
@@ -204,7 +204,7 @@ TEST_F(MainWindow, AClickOnTheScoreDigitsIsNoMove) {
     QWidget* digits = b.findChild<QWidget*>("Panel5");
     QTest::mouseClick(digits, Qt::LeftButton, {}, QPoint(130, 10));
     EXPECT_TRUE(game().State().Paused);
-    EXPECT_EQ(b.PauseButton()->text(), "Start");
+    EXPECT_EQ(PauseButton(b)->text(), "Start");
 }
 
 TEST_F(MainWindow, DamagedFilesAreReportedAndTheDefaultsStay) {
@@ -239,17 +239,17 @@ TEST_F(MainWindow, AClockTickRepaintsOnlyThePanelsWhoseContentChanged) {
     game().BtnPauseClick();
     QApplication::processEvents();
     PaintCount board(b.BoardPanel());
-    PaintCount strip(b.StripPanel());
-    PaintCount score(b.ScorePanel());
+    PaintCount strip(StripPanel(b));
+    PaintCount score(ScorePanel(b));
 
-    game().DXTimer1Timer(1);
+    game().DXTimer1Timer();
     QApplication::processEvents();
     EXPECT_EQ(board.count, 0);
     EXPECT_GT(strip.count, 0);
     EXPECT_EQ(score.count, 0);
 
     game().ArrangeAux(StripFromText("2222222222"), kColumns);
-    game().DXTimer1Timer(1);
+    game().DXTimer1Timer();
     QApplication::processEvents();
     EXPECT_GT(board.count, 0);
     EXPECT_EQ(BottomRow(), "2222222222");

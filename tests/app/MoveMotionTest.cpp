@@ -108,7 +108,7 @@ TEST_F(MoveMotionTest, APushedRowRisesWithoutHoldingTheClockBack) {
     game().ArrangeAux(StripFromText("1234561234"), kColumns);
 
     // The clock's own handler: the push is on the board at once and rises.
-    b.Clock().OnTimer(1);
+    b.Clock().OnTimer();
     EXPECT_EQ(BottomRow(), "1234561234");
     EXPECT_EQ(CharFromCell(game().State().Board[0][1]), '1');
     ASSERT_TRUE(b.Motion().Running());
@@ -116,7 +116,7 @@ TEST_F(MoveMotionTest, APushedRowRisesWithoutHoldingTheClockBack) {
     // The next tick comes as it would without the motion: it ends it and
     // fills its preview slot.
     ASSERT_EQ(game().State().AuxCount, 1);
-    b.Clock().OnTimer(1);
+    b.Clock().OnTimer();
     EXPECT_FALSE(b.Motion().Running());
     EXPECT_EQ(game().State().AuxCount, 2);
 }

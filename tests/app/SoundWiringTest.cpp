@@ -85,7 +85,7 @@ TEST_F(SoundWiring, SoundFilesOfTheOptionsFileAreReportedOnce) {
     EXPECT_TRUE(Logged(*media, "wump open " + missing));
     EXPECT_EQ(MessagesWith(*dialogs, "missing.wav"), 1);
     EXPECT_TRUE(dialogs->log.contains("message: Error: broken.wav: The file cannot be played"));
-    b.PauseButton()->click();
+    PauseButton(b)->click();
     PressStart(b);
     EXPECT_EQ(dialogs->log.size(), 2);
 }

@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <string>
-#include <vector>
 
 using zorvane::DXTimerCore;
 
@@ -15,28 +13,28 @@ class TimerTest : public ::testing::Test {
   protected:
     void StartAt(uint32_t start, int32_t interval = 600) {
         timer.SetInterval(interval);
-        timer.OnTimer = [this](int32_t lag) { lags.push_back(lag); };
+        timer.OnTimer = [this] { ++ticks; };
         timer.OnActivate = [this] { events.push_back('A'); };
         timer.OnDeactivate = [this] { events.push_back('D'); };
         timer.Loaded(start);
     }
 
     DXTimerCore timer;
-    std::vector<int32_t> lags;
+    int ticks = 0;
     std::string events;
 };
 
-TEST_F(TimerTest, TickRuleLagCountAndNoCatchingUp) {
+TEST_F(TimerTest, TickRuleAndNoCatchingUp) {
     StartAt(1000);
     EXPECT_FALSE(timer.IdleCheck(1599));
-    EXPECT_TRUE(timer.IdleCheck(2450));  // 1450 ms late: one tick covering two intervals
-    EXPECT_EQ(lags, (std::vector<int32_t>{2}));
+    EXPECT_TRUE(timer.IdleCheck(2450));  // 1450 ms late: one tick for two intervals
+    EXPECT_EQ(ticks, 1);
     // The next period starts at the late tick; the missed ones are not replayed.
     EXPECT_FALSE(timer.IdleCheck(3049));
     EXPECT_TRUE(timer.IdleCheck(3050));
     EXPECT_TRUE(timer.IdleCheck(13050));
     EXPECT_FALSE(timer.IdleCheck(13050));
-    EXPECT_EQ(lags, (std::vector<int32_t>{2, 1, 16}));
+    EXPECT_EQ(ticks, 3);
 }
 
 TEST_F(TimerTest, IntervalZeroTicksOnEveryCheck) {
@@ -45,9 +43,7 @@ TEST_F(TimerTest, IntervalZeroTicksOnEveryCheck) {
     EXPECT_TRUE(timer.IdleCheck(50));
     EXPECT_TRUE(timer.IdleCheck(50));
     EXPECT_TRUE(timer.IdleCheck(57));
-    // A huge gap must not overflow the lag count.
-    EXPECT_TRUE(timer.IdleCheck(57 + 0xF0000000u));
-    EXPECT_EQ(lags, (std::vector<int32_t>{1, 1, 7, std::numeric_limits<int32_t>::max()}));
+    EXPECT_EQ(ticks, 3);
 }
 
 TEST_F(TimerTest, ClockWrapAroundIsHarmless) {
@@ -57,7 +53,7 @@ TEST_F(TimerTest, ClockWrapAroundIsHarmless) {
     EXPECT_EQ(timer.MillisecondsUntilDue(0x10), 600u - 0x110u);
     EXPECT_FALSE(timer.IdleCheck(0x10));
     EXPECT_TRUE(timer.IdleCheck(start + 1300u));
-    EXPECT_EQ(lags, (std::vector<int32_t>{2}));
+    EXPECT_EQ(ticks, 1);
 }
 
 TEST_F(TimerTest, LoadingEnablingAndInterval) {
@@ -89,7 +85,7 @@ TEST_F(TimerTest, LoadingEnablingAndInterval) {
     timer.SetInterval(200);
     EXPECT_EQ(timer.MillisecondsUntilDue(5700), 100u);
     EXPECT_TRUE(timer.IdleCheck(5800));
-    EXPECT_EQ(lags, (std::vector<int32_t>{1, 1}));
+    EXPECT_EQ(ticks, 2);
 }
 
 TEST_F(TimerTest, ActivationWithActiveOnly) {
@@ -103,7 +99,7 @@ TEST_F(TimerTest, ActivationWithActiveOnly) {
     EXPECT_EQ(events, "DA");
     EXPECT_FALSE(timer.IdleCheck(9599));
     EXPECT_TRUE(timer.IdleCheck(9600));
-    EXPECT_EQ(lags, (std::vector<int32_t>{1}));
+    EXPECT_EQ(ticks, 1);
 }
 
 TEST_F(TimerTest, ARepeatedActivationNeitherNotifiesNorPostponesTheTick) {
@@ -113,7 +109,7 @@ TEST_F(TimerTest, ARepeatedActivationNeitherNotifiesNorPostponesTheTick) {
     EXPECT_EQ(events, "");
     EXPECT_EQ(timer.MillisecondsUntilDue(590), 10u);
     EXPECT_TRUE(timer.IdleCheck(600));
-    EXPECT_EQ(lags, (std::vector<int32_t>{1}));
+    EXPECT_EQ(ticks, 1);
 }
 
 TEST_F(TimerTest, ActivationWithoutActiveOnlyAndChangingIt) {
@@ -139,17 +135,17 @@ TEST_F(TimerTest, ActivationWithoutActiveOnlyAndChangingIt) {
 
 TEST_F(TimerTest, HandlerMayStopOrRestartTheTimer) {
     StartAt(0);
-    timer.OnTimer = [this](int32_t lag) {
-        lags.push_back(lag);
+    timer.OnTimer = [this] {
+        ++ticks;
         timer.SetEnabled(false, 600);
     };
     EXPECT_TRUE(timer.IdleCheck(600));
     EXPECT_FALSE(timer.IdleCheck(5000));
-    EXPECT_EQ(lags.size(), 1u);
+    EXPECT_EQ(ticks, 1);
 
     // Stop and start inside the tick, as the game does around its dialogs.
     timer.SetEnabled(true, 5000);
-    timer.OnTimer = [this](int32_t) {
+    timer.OnTimer = [this] {
         timer.SetEnabled(false, 6000);
         timer.SetInterval(100);
         timer.SetEnabled(true, 6500);
@@ -158,25 +154,6 @@ TEST_F(TimerTest, HandlerMayStopOrRestartTheTimer) {
     EXPECT_TRUE(timer.IdleCheck(6000));
     EXPECT_EQ(timer.MillisecondsUntilDue(6550), 50u);  // a full interval from the restart
     EXPECT_EQ(timer.MillisecondsUntilDue(7000), 0u);
-}
-
-TEST_F(TimerTest, RateWindow) {
-    StartAt(0, 100);
-    for (uint32_t t = 100; t < 1000; t += 100) {
-        timer.IdleCheck(t);
-    }
-    EXPECT_EQ(timer.TicksPerSecond(), 0);
-    timer.IdleCheck(1000);  // ten ticks in 1000 ms closes the window
-    EXPECT_EQ(timer.TicksPerSecond(), 10);
-    // The next window starts there with a fresh count: five ticks in it.
-    for (uint32_t t = 1200; t < 2000; t += 200) {
-        timer.IdleCheck(t);
-    }
-    EXPECT_EQ(timer.TicksPerSecond(), 10);
-    timer.IdleCheck(2000);
-    EXPECT_EQ(timer.TicksPerSecond(), 5);
-    timer.IdleCheck(5000);  // one tick in 3000 ms rounds to 0
-    EXPECT_EQ(timer.TicksPerSecond(), 0);
 }
 
 }  // namespace

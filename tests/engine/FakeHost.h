@@ -146,7 +146,7 @@ struct GameFixture {
     void Tick(int count = 1) {
         for (int i = 0; i < count; ++i) {
             if (host.ClockEnabled()) {
-                game->DXTimer1Timer(1);
+                game->DXTimer1Timer();
             }
         }
     }

@@ -53,12 +53,6 @@ TEST(RowFeed, APushMovesTheStripInAndTheBoardUp) {
     EXPECT_TRUE(f.game->State().EngineIdle);
 }
 
-TEST(RowFeed, LagStillFillsOnlyOneSlot) {
-    GameFixture f;
-    f.game->DXTimer1Timer(7);
-    EXPECT_EQ(f.game->State().AuxCount, 1);
-}
-
 TEST(Losing, APieceInTheTopRowAtAPushEndsTheGameAfterThePush) {
     GameFixture f;
     Rows board(9, "..........");

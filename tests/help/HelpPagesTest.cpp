@@ -8,6 +8,7 @@
 
 #include "help/HelpLinks.h"
 #include "help/WebLinks.h"
+#include "zorvane/Version.h"
 
 namespace zorvane {
 namespace {
@@ -53,6 +54,8 @@ TEST(HelpPages, TheCommandsFindTheirPagesInTheProgramFolder) {
         EXPECT_TRUE(QFileInfo::exists(url.toLocalFile())) << url.toLocalFile().toStdString();
     }
     EXPECT_TRUE(QFileInfo::exists(kHelpFolder + "/style.css"));
+    // The about page names the version the about box shows.
+    EXPECT_TRUE(ReadText(kHelpFolder + "/about.html").contains(kVersionLine));
 }
 
 TEST(HelpPages, EveryLocalLinkImageAndAnchorExists) {

@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include "help/HelpLinks.h"
+#include "support/Child.h"
 
 namespace zorvane {
 namespace {
@@ -36,6 +37,13 @@ QTextCursor LinkTo(QTextDocument* document, const QString& href) {
         }
     }
     return {};
+}
+
+QTextBrowser* Browser(const HelpWindow& window) {
+    return test::Child<QTextBrowser>(window, "HelpBrowser");
+}
+QPushButton* Button(const HelpWindow& window, const char* name) {
+    return test::Child<QPushButton>(window, name);
 }
 
 // Clicks the link to `href` as the player would.
@@ -66,9 +74,9 @@ TEST(HelpWindow, ShowsThePagesWithTheirPicturesAndFollowsTheirLinks) {
     const QUrl index = HelpPageUrl(kProgramFolder, kHelpIndexPage);
     window.ShowPage(index);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QTextBrowser* browser = window.Browser();
+    QTextBrowser* browser = Browser(window);
     EXPECT_EQ(window.windowTitle(), "Zorvane Help");
-    EXPECT_FALSE(window.BackButton()->isEnabled());
+    EXPECT_FALSE(Button(window, "BtnBack")->isEnabled());
 
     const QStringList pictures = Pictures(browser->document());
     EXPECT_GE(pictures.size(), 10);
@@ -79,13 +87,13 @@ TEST(HelpWindow, ShowsThePagesWithTheirPicturesAndFollowsTheirLinks) {
 
     ClickLink(browser, "about.html");
     EXPECT_EQ(browser->source(), HelpPageUrl(kProgramFolder, "Help/about.html"));
-    EXPECT_TRUE(window.BackButton()->isEnabled());
-    QTest::mouseClick(window.BackButton(), Qt::LeftButton);
+    EXPECT_TRUE(Button(window, "BtnBack")->isEnabled());
+    QTest::mouseClick(Button(window, "BtnBack"), Qt::LeftButton);
     EXPECT_EQ(browser->source(), index);
-    QTest::mouseClick(window.ForwardButton(), Qt::LeftButton);
+    QTest::mouseClick(Button(window, "BtnForward"), Qt::LeftButton);
     EXPECT_EQ(browser->source(), HelpPageUrl(kProgramFolder, "Help/about.html"));
 
-    QTest::mouseClick(window.CloseButton(), Qt::LeftButton);
+    QTest::mouseClick(Button(window, "BtnClose"), Qt::LeftButton);
     EXPECT_FALSE(window.isVisible());
 }
 
@@ -104,10 +112,10 @@ TEST(HelpWindow, AWebAddressIsHandedOnAndThePageStays) {
     window.OpenWebLink = [&](const QUrl& url) { handedOn.push_back(url); };
     window.ShowPage(QUrl::fromLocalFile(page));
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    ClickLink(window.Browser(), "https://example.org/zorvane?a=1");
+    ClickLink(Browser(window), "https://example.org/zorvane?a=1");
     EXPECT_EQ(handedOn, std::vector<QUrl>{QUrl("https://example.org/zorvane?a=1")});
-    EXPECT_EQ(window.Browser()->source(), QUrl::fromLocalFile(page));
-    EXPECT_FALSE(window.BackButton()->isEnabled());
+    EXPECT_EQ(Browser(window)->source(), QUrl::fromLocalFile(page));
+    EXPECT_FALSE(Button(window, "BtnBack")->isEnabled());
 }
 
 TEST(HelpWindow, OpenedFromAModalDialogItTakesInputItself) {

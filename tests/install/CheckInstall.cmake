@@ -95,6 +95,12 @@ if(EXISTS "${BIN}/zorvane")
       fail("${DATAROOT_DIR}/${file} is not installed")
     endif()
   endforeach()
+  # The manual page is made from the project's version, not copied as written.
+  file(STRINGS "${top}/${DATAROOT_DIR}/../${MAN_DIR}/man6/zorvane.6" title REGEX "^\\.TH ")
+  string(FIND "${title}" "\"Zorvane ${VERSION}\"" found)
+  if(found EQUAL -1)
+    fail("the manual page's title line `${title}` does not name version ${VERSION}")
+  endif()
   if(APPSTREAMCLI)
     # Checks the metainfo against the installed menu entry and icons.
     run(${APPSTREAMCLI} validate-tree --no-net ${ROOT})

@@ -67,11 +67,11 @@ TEST(HighScoresTest, InsertionAfterClear) {
 
 TEST(HighScoresTest, QualifyingComparesTexts) {
     HighScoreTable table;
-    table.Row(9).Score = "9500";
+    table.EditScore(9, "9500");
     EXPECT_TRUE(table.IsHighScore(10000));  // longer text
     EXPECT_FALSE(table.IsHighScore(9500));
     EXPECT_TRUE(table.IsHighScore(9501));
-    table.Row(9).Score = "abc";  // edited in the window: still a text compare
+    table.EditScore(9, "abc");  // edited in the window: still a text compare
     EXPECT_FALSE(table.IsHighScore(999));
     EXPECT_TRUE(table.IsHighScore(1000));
 }

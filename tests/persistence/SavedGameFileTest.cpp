@@ -31,6 +31,15 @@ class RecordingSink : public SavedGameSink {
     }
 };
 
+// What opening the file delivers, read and applied as the game opens a saved game.
+RecordingSink Opened(const std::string& path) {
+    Lines lines;
+    EXPECT_TRUE(ReadSavedGameLines(path, lines).ok) << path;
+    RecordingSink sink;
+    ApplySavedGameLines(lines, sink);
+    return sink;
+}
+
 SavedGame SampleGame(int rows) {
     SavedGame game;
     game.NumRows = rows;
@@ -82,8 +91,7 @@ TEST(SavedGameFileTest, RoundTripThroughAFile) {
         EXPECT_TRUE(bytes.starts_with("; This is a Zorvane! v. 1.0 beta 1 save game\r\nNumRows="));
         EXPECT_TRUE(bytes.ends_with("SpecialNum=0\r\n"));
 
-        RecordingSink sink;
-        ASSERT_TRUE(ReadSavedGame(path, sink).ok);
+        const RecordingSink sink = Opened(path);
         EXPECT_EQ(Lines(sink.calls.begin(), sink.calls.begin() + 4),
                   (Lines{"score 123456", "level 7", "rows 9", "cleared 2"}));
         EXPECT_EQ(sink.calls.size(), 4u + 10u * static_cast<unsigned>(rows));
@@ -155,29 +163,23 @@ TEST(SavedGameFileTest, DamagedFiles) {
 
     // Truncated inside a cell block: the missing lines read as empty values.
     test::WriteBytes(path, "Score=10\nPos[4,2]\rPic=5\n\nIsBomb=TRUE");
-    RecordingSink truncated;
-    ASSERT_TRUE(ReadSavedGame(path, truncated).ok);
-    EXPECT_EQ(truncated.calls, (Lines{"score 10", "cell 4,2 5B-0"}));
+    EXPECT_EQ(Opened(path).calls, (Lines{"score 10", "cell 4,2 5B-0"}));
 
     // Empty lines inside a block are skipped; Ctrl-Z ends the file.
     test::WriteBytes(path,
                      "Pos[1,1]\r\n\r\nPic=2\r\nIsBomb=F\r\n\r\nIsSpecial=F\r\nSpecialNum=0\r\n"
                      "Level=3\x1AScore=99\r\n");
-    RecordingSink gaps;
-    ASSERT_TRUE(ReadSavedGame(path, gaps).ok);
-    EXPECT_EQ(gaps.calls, (Lines{"cell 1,1 2--0", "level 3"}));
+    EXPECT_EQ(Opened(path).calls, (Lines{"cell 1,1 2--0", "level 3"}));
 
     test::WriteBytes(path, std::string("\x00\xff garbage\r\n=\r\n===\r\nPos", 23));
-    RecordingSink garbage;
-    ASSERT_TRUE(ReadSavedGame(path, garbage).ok);
-    EXPECT_EQ(garbage.calls, Lines{"cell 0,0 0--0"});
+    EXPECT_EQ(Opened(path).calls, Lines{"cell 0,0 0--0"});
 
-    RecordingSink nothing;
-    const FileResult missing = ReadSavedGame(folder.File("none.SAV"), nothing);
+    Lines nothing;
+    const FileResult missing = ReadSavedGameLines(folder.File("none.SAV"), nothing);
     EXPECT_FALSE(missing.ok);
     EXPECT_TRUE(missing.missing);
-    EXPECT_FALSE(ReadSavedGame(folder.Path().string(), nothing).ok);
-    EXPECT_TRUE(nothing.calls.empty());
+    EXPECT_FALSE(ReadSavedGameLines(folder.Path().string(), nothing).ok);
+    EXPECT_TRUE(nothing.empty());
 }
 
 }  // namespace

@@ -36,10 +36,8 @@ class ScriptRunner {
           random_(options.seed) {
         if (!options.optionsFile.empty()) {
             OptionsHooks hooks;  // the tool opens no sound or picture file
-            const FileResult result = LoadOptions(options.optionsFile, settings_, hooks);
-            if (!result.ok) {
-                host_.ShowMessage("Error", options.optionsFile + ": " + result.reason);
-            }
+            ReportFileError(options.optionsFile,
+                            LoadOptions(options.optionsFile, settings_, hooks));
         }
         if (options.rows) {
             settings_.NumRowsSetting = *options.rows;
@@ -52,10 +50,7 @@ class ScriptRunner {
             settings_.RandomMode = true;
         }
         if (!options.scoresFile.empty()) {
-            const FileResult result = scores_.LoadScores(options.scoresFile);
-            if (!result.ok) {
-                host_.ShowMessage("Error", options.scoresFile + ": " + result.reason);
-            }
+            ReportFileError(options.scoresFile, scores_.LoadScores(options.scoresFile));
         }
         game_.emplace(settings_, host_, random_, scores_);
         game_->SetScoresPath(options.scoresFile);
@@ -80,6 +75,14 @@ class ScriptRunner {
     }
 
   private:
+    // Worded as the game words it, so the game's failures read the same.
+    void ReportFileError(const std::string& file, const FileResult& result) {
+        const std::string text = FileErrorText(file, result);
+        if (!text.empty()) {
+            host_.ShowMessage("Error", text);
+        }
+    }
+
     bool NextLine(std::string& line) {
         while (std::getline(script_, line)) {
             ++lineNumber_;
@@ -156,7 +159,7 @@ class ScriptRunner {
             const int count = words.size() > 1 ? Number(words, 1) : 1;
             for (int i = 0; i < count && !host_.Closed(); ++i) {
                 if (host_.ClockEnabled()) {
-                    game.DXTimer1Timer(1);
+                    game.DXTimer1Timer();
                 }
             }
         } else if (command == "pause") {
@@ -186,10 +189,7 @@ class ScriptRunner {
         } else if (command == "load") {
             game_->LoadGameFrom(file);
         } else {
-            const FileResult result = SaveOptions(file, settings_);
-            if (!result.ok) {
-                host_.ShowMessage("Error", file + ": " + result.reason);
-            }
+            ReportFileError(file, SaveOptions(file, settings_));
         }
     }
 
