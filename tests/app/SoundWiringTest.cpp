@@ -90,6 +90,15 @@ TEST_F(SoundWiring, SoundFilesOfTheOptionsFileAreReportedOnce) {
     EXPECT_EQ(dialogs->log.size(), 2);
 }
 
+// Save Options writes every sound's name, the defaults too: a default file
+// named in the options is checked like any other (there are none beside
+// this program), while one the options leave alone stays silent.
+TEST_F(SoundWiring, ASoundFileNamedInTheOptionsIsCheckedEvenAsTheDefault) {
+    WriteFile("Options.txt", "RowSound=click.wav\r\n");
+    Start();
+    EXPECT_EQ(dialogs->log, QStringList{"message: Error: click.wav: No such file or directory"});
+}
+
 TEST_F(SoundWiring, TheOptionsFileReopensPlayersAndStartsTheMusic) {
     std::filesystem::create_directories(folder / "Songs");
     WriteFile("Songs/tune.mid", "x");
