@@ -74,7 +74,7 @@ TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<M
       files_(PlayerFilesFor(programFolder_)),
       settings_(DefaultSettings(programFolder_)),
       random_(ClockSeed()),
-      sounds_(std::make_unique<Sounds>(*media_, settings_, random_, programFolder_)),
+      sounds_(std::make_unique<Sounds>(*media_, settings_, programFolder_)),
       DXTimer1(this) {
     sounds_->ShowError = [this](const std::string& caption, const std::string& text) {
         ShowMessage(caption, text);

@@ -102,6 +102,7 @@ class TMainBoard : public QMainWindow, public GameHost {
     // What the tests and the painting read.
     Game* CurrentGame() { return game_ ? &*game_ : nullptr; }
     Settings& GameSettings() { return settings_; }
+    RandomSource& GameRandom() { return random_; }
     HighScoreTable& Scores() { return scores_; }
     TDXTimer& Clock() { return DXTimer1; }
     TPaintPanel* BoardPanel() const { return Panel1; }

@@ -36,7 +36,7 @@ struct Settings {
     bool PlayGood;
     bool PlayExplode;
     bool PlayClick;
-    bool PlayMusic;
+    bool PlayMusic;  // the player's choice, whether or not a song can sound
     bool PauseMusic;
     bool Buffered;
     bool UseGraphicsBack;
