@@ -6,6 +6,7 @@
 
 #include "app/MainUnit1.h"
 #include "dialogs/Scores1.h"
+#include "persistence/OptionsFile.h"
 
 namespace zorvane {
 
@@ -136,7 +137,7 @@ void TMainBoard::SaveOptions1Click() {
 
 void TMainBoard::StartRowsClick(int rows) {
     settings_.StartRows = rows;
-    StartRowsRead(rows);
+    ShowStartRows(rows);
 }
 
 }  // namespace zorvane

@@ -74,7 +74,7 @@ TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<M
       files_(PlayerFilesFor(programFolder_)),
       settings_(DefaultSettings(programFolder_)),
       random_(ClockSeed()),
-      sounds_(std::make_unique<Sounds>(*media_, settings_, random_, programFolder_)),
+      sounds_(std::make_unique<Sounds>(*media_, settings_, programFolder_)),
       DXTimer1(this) {
     sounds_->ShowError = [this](const std::string& caption, const std::string& text) {
         ShowMessage(caption, text);
@@ -209,19 +209,7 @@ void TMainBoard::InitialLoad() {
     random_.Seed(ClockSeed());
     settings_ = DefaultSettings(programFolder_);
 
-    // What the options' lines cannot use (a sound or picture that will not
-    // open) comes as one message for the whole file.
-    const std::string optionsPath = files_.OptionsToRead();
-    MessageBatch problems;
-    batch_ = &problems;
-    const FileResult options = LoadOptions(optionsPath, settings_, *this);
-    batch_ = nullptr;
-    if (!options.ok) {
-        ReportFileError(optionsPath, options);
-    }
-    if (problems.Count() > 0) {
-        ShowMessage(problems.Caption(), problems.Text(optionsPath));
-    }
+    ReadOptionsFile(files_.OptionsToRead());
     pictures_.Load(settings_, devicePixelRatioF());
 
     const std::string scoresPath = files_.ScoresToRead();
@@ -339,39 +327,6 @@ void TMainBoard::BadMove(int row, int col) {
 
 void TMainBoard::CloseMainWindow() {
     close();
-}
-
-// OptionsHooks.
-
-void TMainBoard::SetEffectFile(EffectSlot slot, const std::string& file) {
-    sounds_->NameEffectFile(slot, file);
-}
-
-void TMainBoard::StartMusic() {
-    sounds_->StartMusic();
-}
-
-void TMainBoard::StartRowsRead(int startRows) {
-    for (int rows = 1; rows <= 5; ++rows) {
-        startRowsItems_[rows - 1]->setChecked(rows == startRows);
-    }
-}
-
-void TMainBoard::BufferedRead(bool buffered) {
-    Panel1->SetBuffered(buffered);
-}
-
-bool TMainBoard::LoadBackgroundPicture(const std::string& file) {
-    QString error;
-    if (!background_.Load(QString::fromStdString(file), error)) {
-        ShowMessage("Error", ElideMiddle(file) + ": " + error.toStdString());
-        return false;
-    }
-    return true;
-}
-
-void TMainBoard::TransparentRead(bool transparent) {
-    background_.SetTransparent(transparent);
 }
 
 // Painting and clicks.

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the board, the preview strip, the status panel, the game
-// clock and the menus. It is the engine's host and the options reader's.
+// clock and the menus. It is the engine's host, and it brings the windows and
+// players in line with the settings.
 
 #include <QMainWindow>
 #include <array>
@@ -17,7 +18,6 @@
 #include "engine/Game.h"
 #include "help/HelpLinks.h"
 #include "persistence/HighScores.h"
-#include "persistence/OptionsFile.h"
 #include "persistence/PlayerFiles.h"
 #include "persistence/Settings.h"
 #include "presentation/Background.h"
@@ -40,7 +40,20 @@ class TFrmName;
 class TFrmOptions;
 class TFrmScores;
 
-class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
+// Where new settings come from, which decides how they take effect.
+enum class SettingsFrom {
+    // A line of the options file read at start-up: a sound file is checked
+    // now and opened with the others when sound is first needed, a picture
+    // that will not load keeps the one before, and the music waits for the
+    // whole file.
+    OptionsFile,
+    // The player, through the options dialog: a sound file is opened at once,
+    // the music starts again when its switch or path changed, and a song
+    // named as the music folder is cut back to its folder.
+    Player,
+};
+
+class TMainBoard : public QMainWindow, public GameHost {
     Q_OBJECT
   public:
     // `programFolder` ends with "/"; Options.txt and Scores.txt are read and
@@ -79,10 +92,17 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     void RefreshBoard();
     // Repaints every panel, also those whose cells did not change.
     void RepaintAll();
+    // Makes `now` the game's settings and brings the windows and players from
+    // the settings before to these: pictures, board colour, buffering, Start
+    // Rows check marks, sound files, music, background picture and its
+    // transparency. A background picture that will not load is reported and
+    // the setting keeps the picture it had.
+    void ApplySettings(Settings now, SettingsFrom from);
 
     // What the tests and the painting read.
     Game* CurrentGame() { return game_ ? &*game_ : nullptr; }
     Settings& GameSettings() { return settings_; }
+    RandomSource& GameRandom() { return random_; }
     HighScoreTable& Scores() { return scores_; }
     TDXTimer& Clock() { return DXTimer1; }
     TPaintPanel* BoardPanel() const { return Panel1; }
@@ -107,14 +127,6 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     void StateChanged() override;
     void BadMove(int row, int col) override;
 
-    // OptionsHooks: what reading the options does to the windows and players.
-    void SetEffectFile(EffectSlot slot, const std::string& file) override;
-    void StartMusic() override;
-    void StartRowsRead(int startRows) override;
-    void BufferedRead(bool buffered) override;
-    bool LoadBackgroundPicture(const std::string& file) override;
-    void TransparentRead(bool transparent) override;
-
   protected:
     bool event(QEvent* event) override;
     // However the window closes, high scores not written yet get their last
@@ -126,6 +138,10 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     void BuildLayout();
     void BuildMenus();
     void InitialLoad();
+    // Reads the options file at start-up over the defaults, line by line, so
+    // that every sound or picture it names is tried, and reported, in the
+    // file's order; the music starts once the whole file is read.
+    void ReadOptionsFile(const std::string& path);
     void Panel1Paint(QPainter& painter);
     // Plays the board cell (row * 10 + col) as a click does, in motion.
     void PlayBoardCell(int tag);
@@ -142,8 +158,11 @@ class TMainBoard : public QMainWindow, public GameHost, public OptionsHooks {
     void ShowLinkHere(const QUrl& url);
     // Where the saved-game choosers start, made when missing.
     QString GamesFolder();
-    // Applies the settings the options dialog returned, as OK (or Save) does.
-    void ApplyOptions(const Settings& chosen, bool save);
+    // Starts the music when `changed` (its switch or path) and it is on with
+    // a path; stops it when it is off or has no path.
+    void StartOrStopMusic(bool changed);
+    // The Start Rows check marks follow (none checked outside 1..5).
+    void ShowStartRows(int startRows);
     // Menu commands wait while a move or tick lets pending events run.
     bool Busy() const;
     // A command that opens a modal window: the clock stops while it runs and

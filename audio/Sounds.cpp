@@ -11,12 +11,12 @@
 
 namespace zorvane {
 
-Sounds::Sounds(MediaService& service, Settings& settings, RandomSource& random,
-               std::string programFolder)
+Sounds::Sounds(MediaService& service, Settings& settings, std::string programFolder,
+               std::unique_ptr<RandomSource> songPicks)
     : service_(service),
       settings_(settings),
-      random_(random),
-      programFolder_(std::move(programFolder)) {}
+      programFolder_(std::move(programFolder)),
+      songPicks_(songPicks ? std::move(songPicks) : std::make_unique<RandomSource>(ClockSeed())) {}
 
 Sounds::~Sounds() {
     if (!prepared_) {
@@ -147,7 +147,7 @@ void Sounds::NameEffectFile(EffectSlot slot, const std::string& file) {
 void Sounds::StartMusic() {
     Prepare();
     // Notifications caused by the switch find the music off.
-    settings_.PlayMusic = false;
+    musicOn_ = false;
     stoppedByUs_ = false;
     gaveUp_ = false;
     triedSongs_.clear();
@@ -164,7 +164,7 @@ void Sounds::StartMusic() {
             return;
         }
     }
-    settings_.PlayMusic = true;
+    musicOn_ = true;
     PlayMusicFile();
 }
 
@@ -175,6 +175,7 @@ void Sounds::PlayMusicFile() {
 
 void Sounds::GiveUpMusic(const std::string& text) {
     gaveUp_ = true;
+    musicOn_ = false;
     music_->Close();
     if (service_.DeviceOpen()) {
         Report(text);
@@ -188,6 +189,7 @@ void Sounds::StopMusic() {
     // The notice of a play cut short, or of one that has just ended, must
     // not start the next song.
     stoppedByUs_ = true;
+    musicOn_ = false;
     music_->Close();
 }
 
@@ -204,13 +206,12 @@ bool Sounds::LoadMusicFile() {
     // Listed once for all the tries: a folder of thousands of songs that all
     // fail is gone through in one pass, not one listing per song.
     std::vector<std::string> songs = FolderFiles(folder, triedSongs_);
-    random_.Seed(ClockSeed());
-    std::string song = DrawFile(songs, random_);
+    std::string song = DrawFile(songs, *songPicks_);
     if (song.empty() && triedSongs_.empty()) {
         // No file at all: the player's own text says so.
         return OpenPlayer(*music_, song, false);
     }
-    for (; !song.empty(); song = DrawFile(songs, random_)) {
+    for (; !song.empty(); song = DrawFile(songs, *songPicks_)) {
         triedSongs_.insert(song);
         const std::string failure = OpenFile(*music_, song);
         if (failure.empty()) {
@@ -231,7 +232,7 @@ bool Sounds::LoadMusicFile() {
 void Sounds::MusicPlayerNotify() {
     // A late notice of a play cut short finds the music off or a new song
     // sounding, and does nothing.
-    if (!settings_.PlayMusic || stoppedByUs_ || gaveUp_ || music_->Mode() == PlayerMode::Playing) {
+    if (!musicOn_ || stoppedByUs_ || gaveUp_ || music_->Mode() == PlayerMode::Playing) {
         return;
     }
     if (Now() - playStarted_ < kShortestPlay) {
@@ -252,9 +253,9 @@ void Sounds::MusicPlayerNotify() {
 }
 
 void Sounds::DXTimer1Deactivate() {
-    if (settings_.PlayMusic && settings_.PauseMusic) {
+    if (musicOn_ && settings_.PauseMusic) {
         MusicPausedByDeactivate = true;
-        settings_.PlayMusic = false;
+        musicOn_ = false;
         if (prepared_) {
             music_->Pause();
         }
@@ -266,7 +267,7 @@ void Sounds::DXTimer1Deactivate() {
 void Sounds::DXTimer1Activate() {
     if (MusicPausedByDeactivate && settings_.PauseMusic) {
         MusicPausedByDeactivate = false;
-        settings_.PlayMusic = true;
+        musicOn_ = true;
         if (prepared_) {
             music_->Play();
         }

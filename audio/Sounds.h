@@ -20,11 +20,13 @@ namespace zorvane {
 
 class Sounds {
   public:
-    // `service`, `settings` and `random` must outlive the players. Nothing is
-    // made or opened here: a game that has not made a sound yet needs no
-    // sound library.
-    Sounds(MediaService& service, Settings& settings, RandomSource& random,
-           std::string programFolder);
+    // `service` and `settings` must outlive the players. Nothing is made or
+    // opened here: a game that has not made a sound yet needs no sound
+    // library. Songs of a folder are drawn with `songPicks`, a source of the
+    // music's own (seeded from the clock when none is given): the game's
+    // sequence stays its own, so a seed reproduces a game with music on too.
+    Sounds(MediaService& service, Settings& settings, std::string programFolder,
+           std::unique_ptr<RandomSource> songPicks = nullptr);
     ~Sounds();
 
     // Makes the five players and opens the four effects on the settings'
@@ -53,7 +55,8 @@ class Sounds {
     // Music that will not play is given up until the next StartMusic, with
     // one message: a single song that fails to open or ends at once, or a
     // folder whose every song did so since the last real play (each song is
-    // tried at most once in that round).
+    // tried at most once in that round). The PlayMusic setting is the
+    // player's and is never changed here.
     void StartMusic();
     // Closes the song that plays or waits: a loaded song keeps the audio
     // device open, and a MIDI song holds its synthesizer and soundfont.
@@ -66,6 +69,9 @@ class Sounds {
     // is kept even before the players exist).
     void DXTimer1Activate();
     void DXTimer1Deactivate();
+    // Whether the music is meant to sound now: started, and neither given
+    // up, stopped nor paused while the program is inactive.
+    bool MusicOn() const { return musicOn_; }
 
     bool MusicPausedByDeactivate = false;
 
@@ -101,6 +107,7 @@ class Sounds {
     // next song: the music stays off until StartMusic.
     bool stoppedByUs_ = false;
     bool gaveUp_ = false;
+    bool musicOn_ = false;
     // The songs of the folder tried since the last real play, and why the
     // last of them failed.
     std::set<std::string> triedSongs_;
@@ -109,8 +116,8 @@ class Sounds {
 
     MediaService& service_;
     Settings& settings_;
-    RandomSource& random_;
     std::string programFolder_;
+    std::unique_ptr<RandomSource> songPicks_;
     // Made by Prepare; null before.
     std::unique_ptr<MediaPlayer> wump_;
     std::unique_ptr<MediaPlayer> subping_;

@@ -215,8 +215,7 @@ void BM_FirstEffectAfterTheDeviceSlept(benchmark::State& state) {
     App();
     ModuleMediaService service(ProgramFolder());
     Settings settings = DefaultSettings(ProgramFolder());
-    RandomSource random(1);
-    Sounds sounds(service, settings, random, ProgramFolder());
+    Sounds sounds(service, settings, ProgramFolder());
     sounds.Prepare();
     for (auto _ : state) {
         QEventLoop loop;

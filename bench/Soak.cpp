@@ -138,14 +138,18 @@ Growth SoakGame(TMainBoard& board, int minutes, bool realTime) {
 }
 
 Growth SoakMusic(TMainBoard& board, int rounds) {
-    Settings& settings = board.GameSettings();
     const std::string folder = ProgramFolder() + "Music/";
     std::vector<std::string> names;
     ListFiles(folder, names);
     const std::size_t songs = std::max<std::size_t>(names.size(), 1);
-    settings.PlayMusic = true;
-    settings.CycleMusic = true;
-    settings.MusicPath = folder;
+    // The music switched off and on again, as through the options dialog:
+    // a new song from the folder each time.
+    Settings off = board.GameSettings();
+    off.PlayMusic = false;
+    off.CycleMusic = true;
+    off.MusicPath = folder;
+    Settings on = off;
+    on.PlayMusic = true;
     const int changes = rounds * static_cast<int>(songs);
     const int warmUp = std::max(changes / 10, 1);
     Growth growth;
@@ -153,7 +157,8 @@ Growth SoakMusic(TMainBoard& board, int rounds) {
         if (change == warmUp) {
             growth.warmKb = ResidentKb();
         }
-        board.StartMusic();
+        board.ApplySettings(off, SettingsFrom::Player);
+        board.ApplySettings(on, SettingsFrom::Player);
         RunEventsFor(30);
     }
     growth.endKb = ResidentKb();

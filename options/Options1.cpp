@@ -78,14 +78,20 @@ Settings TFrmOptions::Result() const {
     result.CycleMusic = CBMusicType->currentIndex() == 1;
     result.MusicPath = PathText(*(result.CycleMusic ? EdBackground : EdSingleSong));
     result.PlayMusic = !CBMuteBackground->isChecked();
-    result.UseGraphicsBack = CBUseGraphic->isChecked();
-    result.Transparent = CBTransparent->isChecked();
-    result.RandomMode = CBRandom->isChecked();
-    result.PauseMusic = CBPauseMusic->isChecked();
-    result.Buffered = CBBuffered->isChecked();
-    result.Symbols = CBSymbols->isChecked();
-    result.Animations = CBAnimations->isChecked();
+    for (const auto& [box, flag] : SwitchBoxes()) {
+        result.*flag = box->isChecked();
+    }
     return result;
+}
+
+std::array<std::pair<QCheckBox*, bool Settings::*>, 7> TFrmOptions::SwitchBoxes() const {
+    return {{{CBRandom, &Settings::RandomMode},
+             {CBBuffered, &Settings::Buffered},
+             {CBAnimations, &Settings::Animations},
+             {CBSymbols, &Settings::Symbols},
+             {CBUseGraphic, &Settings::UseGraphicsBack},
+             {CBTransparent, &Settings::Transparent},
+             {CBPauseMusic, &Settings::PauseMusic}}};
 }
 
 void TFrmOptions::Check(QCheckBox* box, bool checked) {
@@ -128,7 +134,6 @@ void TFrmOptions::FormShow() {
     for (int slot = 1; slot <= 6; ++slot) {
         CBColors[slot - 1]->setCurrentIndex(working_.Color(slot) - 1);
     }
-    CBSymbols->setChecked(working_.Symbols);
     ReloadPiecePictures();
 
     for (const EffectSlot slot : kEffectSlots) {
@@ -145,18 +150,15 @@ void TFrmOptions::FormShow() {
         Check(CBMuteAll, true);
     }
 
-    Check(CBUseGraphic, working_.UseGraphicsBack);
+    for (const auto& [box, flag] : SwitchBoxes()) {
+        Check(box, working_.*flag);
+    }
     EnableGraphicControls();
-    Check(CBTransparent, working_.Transparent);
 
     CBMusicType->setCurrentIndex(working_.CycleMusic ? 1 : 0);
     SetPathText(*(working_.CycleMusic ? EdBackground : EdSingleSong), working_.MusicPath);
     CBMusicTypeChange();
 
-    CBRandom->setChecked(working_.RandomMode);
-    CBPauseMusic->setChecked(working_.PauseMusic);
-    CBBuffered->setChecked(working_.Buffered);
-    CBAnimations->setChecked(working_.Animations);
     optionsReady_ = true;
 }
 

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <array>
 #include <string>
+#include <utility>
 
 #include "help/HelpLinks.h"
 #include "persistence/Settings.h"
@@ -127,6 +128,8 @@ class TFrmOptions : public QDialog {
     void EnableGraphicControls();
     // Sets a check box as a player's click would, raising its click handler.
     void Check(QCheckBox* box, bool checked);
+    // The check boxes that each show one switch of the settings as it is.
+    std::array<std::pair<QCheckBox*, bool Settings::*>, 7> SwitchBoxes() const;
 
     // The settings being edited: the values no control holds (the board
     // colour, the shape, the background picture's name and mode) live here.

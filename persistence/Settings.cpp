@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "persistence/SettingsTable.h"
+
 namespace zorvane {
 
 namespace {
@@ -50,6 +52,12 @@ const EffectFields& FieldsOf(EffectSlot slot) {
 }
 
 }  // namespace
+
+Settings::Settings() {
+    for (const SettingRow& row : SettingsTable()) {
+        ResetSetting(row, *this);
+    }
+}
 
 std::int32_t& Settings::Color(int slot) {
     return ColorSlot(*this, slot);

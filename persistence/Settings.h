@@ -1,7 +1,7 @@
 #pragma once
-// The settings table: every preference of the game with its default.
-// The options file reads and writes it; the engine, the painting, the sound
-// and the options dialog all read it under these names.
+// Every preference of the game. The options file reads and writes them
+// through the settings table; the engine, the painting, the sound and the
+// options dialog all read them under these names.
 
 #include <array>
 #include <cstdint>
@@ -18,34 +18,38 @@ inline constexpr std::array<EffectSlot, 4> kEffectSlots = {EffectSlot::Bad, Effe
 // 0x80000000..0x80000018, or clNone 0x1FFFFFFF.
 using ColorValue = std::uint32_t;
 
+// The defaults are in the settings table (SettingsTable.h).
 struct Settings {
-    std::int32_t NumRows = 9;         // board height of this run (9, 12 or 16)
-    std::int32_t NumRowsSetting = 9;  // board height the next start will use
-    std::int32_t StartRows = 3;
-    ColorValue BoardColor = 0x808080;  // clGray
-    std::string Shape = "B";
-    std::int32_t Color1 = 1, Color2 = 2, Color3 = 3, Color4 = 4, Color5 = 5, Color6 = 6;
-    std::string BadSound = "wump.wav";
-    std::string GoodSound = "subping.wav";
-    std::string ExplodeSound = "explode.wav";
-    std::string RowSound = "click.wav";
-    bool CycleMusic = true;
+    std::int32_t NumRows;         // board height of this run (9, 12 or 16)
+    std::int32_t NumRowsSetting;  // board height the next start will use
+    std::int32_t StartRows;
+    ColorValue BoardColor;
+    std::string Shape;
+    std::int32_t Color1, Color2, Color3, Color4, Color5, Color6;
+    std::string BadSound;
+    std::string GoodSound;
+    std::string ExplodeSound;
+    std::string RowSound;
+    bool CycleMusic;
     std::string MusicPath;  // folder when CycleMusic, else one song file
-    bool PlayBad = true;
-    bool PlayGood = true;
-    bool PlayExplode = true;
-    bool PlayClick = true;
-    bool PlayMusic = false;
-    bool PauseMusic = false;
-    bool Buffered = true;
-    bool UseGraphicsBack = false;
-    std::string GraphicsBack;      // file name of the background picture
-    bool GraphicsBackSet = false;  // a background picture has been loaded
-    std::int32_t GraphicsType = -1;
-    bool Transparent = false;
-    bool RandomMode = false;
-    bool Symbols = false;    // each colour slot's symbol drawn on its pieces and bombs
-    bool Animations = true;  // moves and pushes shown in motion, briefly
+    bool PlayBad;
+    bool PlayGood;
+    bool PlayExplode;
+    bool PlayClick;
+    bool PlayMusic;  // the player's choice, whether or not a song can sound
+    bool PauseMusic;
+    bool Buffered;
+    bool UseGraphicsBack;
+    std::string GraphicsBack;  // file name of the background picture
+    bool GraphicsBackSet;      // a background picture has been loaded
+    std::int32_t GraphicsType;
+    bool Transparent;
+    bool RandomMode;
+    bool Symbols;     // each colour slot's symbol drawn on its pieces and bombs
+    bool Animations;  // moves and pushes shown in motion, briefly
+
+    // Every setting at its default; MusicPath empty.
+    Settings();
 
     // Color1..Color6 by slot 1..6; any other slot is a programming error.
     std::int32_t& Color(int slot);

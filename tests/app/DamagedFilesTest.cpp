@@ -82,5 +82,20 @@ TEST_F(DamagedFiles, ADamagedOptionsFileGivesOneShortMessage) {
     EXPECT_EQ(game().NumRows(), 9);
 }
 
+// A picture that will not load is said, and the one read before it stays.
+TEST_F(DamagedFiles, APictureThatWillNotLoadLeavesTheOneBefore) {
+    QImage sky(8, 8, QImage::Format_RGB32);
+    sky.fill(Qt::blue);
+    const std::string good = (folder / "sky.bmp").string();
+    ASSERT_TRUE(sky.save(QString::fromStdString(good), "BMP"));
+    WriteFile("Options.txt", "GraphicsBack=" + good + "\r\nGraphicsBack=/nowhere/sea.bmp\r\n");
+    TMainBoard& b = Start();
+    EXPECT_EQ(dialogs->log,
+              QStringList{"message: Error: /nowhere/sea.bmp: No such file or directory"});
+    EXPECT_TRUE(b.Background().IsSet());
+    EXPECT_EQ(b.GameSettings().GraphicsBack, good);
+    EXPECT_TRUE(b.GameSettings().GraphicsBackSet);
+}
+
 }  // namespace
 }  // namespace zorvane::test

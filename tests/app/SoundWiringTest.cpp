@@ -90,6 +90,15 @@ TEST_F(SoundWiring, SoundFilesOfTheOptionsFileAreReportedOnce) {
     EXPECT_EQ(dialogs->log.size(), 2);
 }
 
+// Save Options writes every sound's name, the defaults too: a default file
+// named in the options is checked like any other (there are none beside
+// this program), while one the options leave alone stays silent.
+TEST_F(SoundWiring, ASoundFileNamedInTheOptionsIsCheckedEvenAsTheDefault) {
+    WriteFile("Options.txt", "RowSound=click.wav\r\n");
+    Start();
+    EXPECT_EQ(dialogs->log, QStringList{"message: Error: click.wav: No such file or directory"});
+}
+
 TEST_F(SoundWiring, TheOptionsFileReopensPlayersAndStartsTheMusic) {
     std::filesystem::create_directories(folder / "Songs");
     WriteFile("Songs/tune.mid", "x");
@@ -107,14 +116,69 @@ TEST_F(SoundWiring, TheOptionsFileReopensPlayersAndStartsTheMusic) {
     EXPECT_TRUE(Logged(*media, "music play"));
     EXPECT_TRUE(b.GameSettings().PlayMusic);
 
-    // Another program becomes active: the music pauses, and resumes on return.
+    // Another program becomes active: the music pauses, and resumes on
+    // return; the player's switch stays as it is.
     b.Clock().ApplicationStateChanged(Qt::ApplicationActive);
     media->log.clear();
     b.Clock().ApplicationStateChanged(Qt::ApplicationInactive);
-    EXPECT_FALSE(b.GameSettings().PlayMusic);
-    b.Clock().ApplicationStateChanged(Qt::ApplicationActive);
     EXPECT_TRUE(b.GameSettings().PlayMusic);
+    b.Clock().ApplicationStateChanged(Qt::ApplicationActive);
     EXPECT_EQ(media->log, (std::vector<std::string>{"music pause", "music play"}));
+}
+
+// PlayMusic is the player's choice: music that cannot sound (a song that
+// will not open, or no song named) leaves it on, and Save Options writes it
+// so. The song's failure joins the options file's other problems.
+TEST_F(SoundWiring, MusicThatCannotSoundLeavesThePlayersSwitchOn) {
+    struct Case {
+        std::string music;
+        QStringList messages;
+    };
+    const std::vector<Case> cases = {
+        {"BadSound=/nowhere/boing.wav\r\nCycleMusic=FALSE\r\nMusicFile=/songs/broken.mid\r\n",
+         {"message: Error: Reading " + QString::fromStdString(ProgramFolder()) +
+          "Options.txt found 2 problems:\n/nowhere/boing.wav: No such file or directory\n"
+          "/songs/broken.mid: The file cannot be played"}},
+        // The path comes after the switch, and it is empty: nothing is tried.
+        {"MusicFolder=\r\n", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.music);
+        WriteFile("Options.txt", "PlayMusic=TRUE\r\n" + c.music);
+        unreadableSounds = {"/songs/broken.mid"};
+        TMainBoard& b = Start();
+        EXPECT_EQ(dialogs->log, c.messages);
+        EXPECT_FALSE(Logged(*media, "music play"));
+        b.SaveOptions1Click();
+        std::ifstream file(folder / "Options.txt", std::ios::binary);
+        const std::string saved((std::istreambuf_iterator<char>(file)), {});
+        EXPECT_NE(saved.find("\r\nPlayMusic=TRUE\r\n"), std::string::npos) << saved;
+        board.reset();
+    }
+}
+
+// Songs are drawn from the music's own random source: a seeded game deals
+// the same pieces with music on as without.
+TEST_F(SoundWiring, PickingASongLeavesTheGamesRandomSequenceAlone) {
+    std::filesystem::create_directories(folder / "Songs");
+    for (const char* song : {"Songs/a.mid", "Songs/b.mid", "Songs/c.mid"}) {
+        WriteFile(song, "x");
+    }
+    WriteFile("Options.txt",
+              "PlayMusic=TRUE\r\nMusicFolder=" + (folder / "Songs").string() + "\r\n");
+    TMainBoard& b = Start();
+    b.GameRandom().Seed(1234);
+    // The song ends; its notice has the next one picked.
+    media->log.clear();
+    media->Player(4).Finish();
+    media->Player(4).Notify();
+    ASSERT_EQ(std::count_if(media->log.begin(), media->log.end(),
+                            [](const std::string& line) { return line.starts_with("music open"); }),
+              1);
+    RandomSource alone(1234);
+    for (int draw = 0; draw < 16; ++draw) {
+        ASSERT_EQ(b.GameRandom().Random(1 << 30), alone.Random(1 << 30)) << "draw " << draw;
+    }
 }
 
 }  // namespace

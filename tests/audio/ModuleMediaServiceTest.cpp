@@ -45,8 +45,7 @@ TEST(ModuleMediaService, TheModuleIsLoadedForTheFirstPlayerAndPlaysTheEffects) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     ModuleMediaService service(kBuiltProgramFolder);
     Settings settings = DefaultSettings(kBuiltProgramFolder);
-    RandomSource random(1);
-    Sounds sounds(service, settings, random, kBuiltProgramFolder);
+    Sounds sounds(service, settings, kBuiltProgramFolder);
     std::vector<std::string> errors;
     sounds.ShowError = [&](const std::string&, const std::string& text) { errors.push_back(text); };
     sounds.NameEffectFile(EffectSlot::Row, "click.wav");
@@ -99,8 +98,7 @@ TEST(ModuleMediaService, WithoutAUsableModuleTheGameIsSilentAndSaysNothing) {
         // file is blamed for it.
         Settings settings = DefaultSettings(kBuiltProgramFolder);
         settings.MusicPath = kBuiltProgramFolder + "Music/";
-        RandomSource random(1);
-        Sounds sounds(service, settings, random, kBuiltProgramFolder);
+        Sounds sounds(service, settings, kBuiltProgramFolder);
         std::vector<std::string> errors;
         sounds.ShowError = [&](const std::string&, const std::string& text) {
             errors.push_back(text);

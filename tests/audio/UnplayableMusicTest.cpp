@@ -61,7 +61,7 @@ class UnplayableMusic : public ::testing::Test {
         settings = DefaultSettings(songs.Path().string() + "/");
         settings.CycleMusic = folder;
         settings.MusicPath = music;
-        sounds = std::make_unique<Sounds>(service, settings, random, settings.MusicPath);
+        sounds = std::make_unique<Sounds>(service, settings, settings.MusicPath);
         sounds->ShowError = [&](const std::string&, const std::string& text) {
             errors.push_back(text);
         };
@@ -71,7 +71,6 @@ class UnplayableMusic : public ::testing::Test {
 
     test::TempFolder songs;
     Settings settings;
-    RandomSource random;
     std::unique_ptr<Sounds> sounds;
     std::vector<std::string> errors;
     int opened = 0;

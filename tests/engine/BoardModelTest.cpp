@@ -78,8 +78,7 @@ TEST(SetupBoard, OptionsNumbersAtTheEndsOfTheRangeGiveABoardThatPlays) {
     };
     for (const Case& c : cases) {
         Settings read;
-        OptionsHooks hooks;
-        ApplyOptionsLines({"NumRows=" + c.text, "StartRows=" + c.text}, read, hooks);
+        ReadOptionsLines({"NumRows=" + c.text, "StartRows=" + c.text}, read);
         GameFixture f(read);
         f.host.answerYes = true;
         ASSERT_EQ(f.game->NumRows(), 9) << c.text;

@@ -8,31 +8,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// Writes down every hook call in order.
-class RecordingHooks : public OptionsHooks {
-  public:
-    Lines calls;
-    bool pictureLoads = true;
-
-    void SetEffectFile(EffectSlot slot, const std::string& file) override {
-        calls.push_back("effect " + std::to_string(static_cast<int>(slot)) + " " + file);
-    }
-    void StartRowsRead(int startRows) override {
-        calls.push_back("startrows " + std::to_string(startRows));
-    }
-    void BufferedRead(bool buffered) override {
-        calls.push_back(std::string("buffered ") + (buffered ? "on" : "off"));
-    }
-    bool LoadBackgroundPicture(const std::string& file) override {
-        calls.push_back("picture " + file);
-        return pictureLoads;
-    }
-    void TransparentRead(bool transparent) override {
-        calls.push_back(std::string("transparent ") + (transparent ? "on" : "off"));
-    }
-    void StartMusic() override { calls.push_back("music"); }
-};
-
 const Lines kDefaultLines = {
     "; Options for Zorvane v. 1.0 b",
     "NumRows=9",
@@ -119,24 +94,21 @@ TEST(OptionsFileTest, SaveAndLoadRestoresEverySetting) {
         test::ReadBytes(path).starts_with("; Options for Zorvane v. 1.0 b\r\nNumRows=12\r\n"));
 
     Settings loaded = DefaultSettings("/other/");
-    RecordingHooks hooks;
-    ASSERT_TRUE(LoadOptions(path, loaded, hooks).ok);
+    ASSERT_TRUE(LoadOptions(path, loaded).ok);
     saved.NumRows = 12;  // the file's height becomes this run's too
     EXPECT_EQ(OptionsLines(loaded), OptionsLines(saved));
     EXPECT_EQ(loaded.NumRows, 12);
-    EXPECT_EQ(hooks.calls, (Lines{"startrows 5", "effect 0 /s/bad=1.wav", "effect 1 subping.wav",
-                                  "effect 2 explode.wav", "effect 3 click.wav", "buffered off",
-                                  "picture /b/p.bmp", "transparent on", "music"}));
+    EXPECT_EQ(loaded.GraphicsBack, "/b/p.bmp");
+    EXPECT_TRUE(loaded.GraphicsBackSet);
 }
 
 TEST(OptionsFileTest, ReadingRulesForKeysAndValues) {
     Settings s = DefaultSettings("/p/");
-    RecordingHooks hooks;
-    ApplyOptionsLines(
+    ReadOptionsLines(
         {"numrows=12", " NumRows=16", "STARTROWS=7", "Shape=c", "Color3=8", "Color12=5", "Color7=9",
          "Color=9", "ColorX=9", "PlayBad=on", "PlayGood=yes", "PauseMusic=True", "BoardColor=clred",
          "BoardColor=nocolour", "GraphicsType=2", "", "; Shape=A", "Unknown=1", "Shape"},
-        s, hooks);
+        s);
     EXPECT_EQ(s.NumRows, 12);
     EXPECT_EQ(s.NumRowsSetting, 12);
     EXPECT_EQ(s.StartRows, 7);
@@ -149,7 +121,6 @@ TEST(OptionsFileTest, ReadingRulesForKeysAndValues) {
     EXPECT_TRUE(s.PauseMusic);
     EXPECT_EQ(s.BoardColor, 0x0000FFu);  // the bad colour line changed nothing
     EXPECT_EQ(s.GraphicsType, 2);
-    EXPECT_EQ(hooks.calls, Lines{"startrows 7"});
 }
 
 TEST(OptionsFileTest, NumbersOutsideTheirRangeReadAsValuesTheGameCanUse) {
@@ -170,14 +141,12 @@ TEST(OptionsFileTest, NumbersOutsideTheirRangeReadAsValuesTheGameCanUse) {
     for (const Case& c : cases) {
         Settings s = DefaultSettings("/p/");
         s.Color2 = 9;  // an earlier choice does not survive a bad value
-        RecordingHooks hooks;
         Lines lines = {"StartRows=" + c.text, "GraphicsType=" + c.text};
         for (int slot = 1; slot <= 6; ++slot) {
             lines.push_back("Color" + std::to_string(slot) + "=" + c.text);
         }
-        ApplyOptionsLines(lines, s, hooks);
+        ReadOptionsLines(lines, s);
         EXPECT_EQ(s.StartRows, c.startRows) << c.text;
-        EXPECT_EQ(hooks.calls, Lines{"startrows " + std::to_string(c.startRows)}) << c.text;
         EXPECT_EQ(s.GraphicsType, c.graphicsType) << c.text;
         // A colour outside the nine is the slot's own, as its pictures show it.
         EXPECT_EQ((std::array{s.Color1, s.Color2, s.Color3, s.Color4, s.Color5, s.Color6}),
@@ -188,46 +157,28 @@ TEST(OptionsFileTest, NumbersOutsideTheirRangeReadAsValuesTheGameCanUse) {
 
 TEST(OptionsFileTest, MusicPathFollowsCycleMusicAsReadSoFar) {
     Settings s = DefaultSettings("/p/");
-    RecordingHooks hooks;
-    ApplyOptionsLines(
-        {"CycleMusic=false", "MusicFolder=/folder/", "MusicFile=/one.mid", "PlayMusic=1"}, s,
-        hooks);
+    ReadOptionsLines({"CycleMusic=false", "MusicFolder=/folder/", "MusicFile=/one.mid",
+                      "CycleMusic=TRUE", "MusicFile=/two.mid"},
+                     s);
     EXPECT_EQ(s.MusicPath, "/one.mid");
-    EXPECT_EQ(hooks.calls, Lines{"music"});
-
-    Settings silent = DefaultSettings("/p/");
-    RecordingHooks quiet;
-    ApplyOptionsLines({"MusicFolder=", "PlayMusic=TRUE"}, silent, quiet);
-    EXPECT_TRUE(quiet.calls.empty());  // no path, no music
-}
-
-TEST(OptionsFileTest, UnloadablePictureKeepsTheOldName) {
-    Settings s = DefaultSettings("/p/");
-    RecordingHooks hooks;
-    hooks.pictureLoads = false;
-    ApplyOptionsLines({"GraphicsBack=/missing.bmp"}, s, hooks);
-    EXPECT_FALSE(s.GraphicsBackSet);
-    EXPECT_EQ(s.GraphicsBack, "");
-    EXPECT_EQ(hooks.calls, Lines{"picture /missing.bmp"});
+    EXPECT_EQ(OptionsLines(s)[16], "MusicFolder=/one.mid");
 }
 
 TEST(OptionsFileTest, MissingHeaderOnlyAndUnreadableFiles) {
     test::TempFolder folder;
     Settings s = DefaultSettings("/p/");
-    RecordingHooks hooks;
-    const FileResult missing = LoadOptions(folder.File("Options.txt"), s, hooks);
+    const FileResult missing = LoadOptions(folder.File("Options.txt"), s);
     EXPECT_TRUE(missing.ok);
     EXPECT_TRUE(missing.missing);
     EXPECT_EQ(OptionsLines(s), OptionsLines(DefaultSettings("/p/")));
 
     test::WriteBytes(folder.File("Options.txt"), "; Options for Zorvane v. 1.0 b\n\x1AShape=A\r\n");
-    EXPECT_TRUE(LoadOptions(folder.File("Options.txt"), s, hooks).ok);
+    EXPECT_TRUE(LoadOptions(folder.File("Options.txt"), s).ok);
     EXPECT_EQ(OptionsLines(s), OptionsLines(DefaultSettings("/p/")));
 
-    const FileResult unreadable = LoadOptions(folder.Path().string(), s, hooks);
+    const FileResult unreadable = LoadOptions(folder.Path().string(), s);
     EXPECT_FALSE(unreadable.ok);
     EXPECT_FALSE(unreadable.missing);
-    EXPECT_TRUE(hooks.calls.empty());
 }
 
 TEST(OptionsFileTest, SettingsColorSlots) {

@@ -7,9 +7,9 @@
 
 #include "engine/CellText.h"
 #include "engine/Game.h"
-#include "persistence/ColorText.h"
 #include "persistence/OptionsFile.h"
 #include "persistence/ProgramFolder.h"
+#include "persistence/SettingsTable.h"
 #include "tools/replay/ReplayHost.h"
 
 namespace zorvane {
@@ -35,9 +35,8 @@ class ScriptRunner {
           host_(out, options.playAgain, options.name),
           random_(options.seed) {
         if (!options.optionsFile.empty()) {
-            OptionsHooks hooks;  // the tool opens no sound or picture file
-            ReportFileError(options.optionsFile,
-                            LoadOptions(options.optionsFile, settings_, hooks));
+            // The tool opens no sound or picture file: the values are all it needs.
+            ReportFileError(options.optionsFile, LoadOptions(options.optionsFile, settings_));
         }
         if (options.rows) {
             settings_.NumRowsSetting = *options.rows;
@@ -235,36 +234,9 @@ class ScriptRunner {
     }
 
     void PrintOptions() {
-        const Settings& s = settings_;
-        auto b = [](bool v) { return v ? "TRUE" : "FALSE"; };
-        out_ << "NumRows: " << s.NumRows << '\n'
-             << "NumRowsSetting: " << s.NumRowsSetting << '\n'
-             << "StartRows: " << s.StartRows << '\n'
-             << "BoardColor: " << ColorToText(s.BoardColor) << '\n'
-             << "Shape: " << s.Shape << '\n';
-        for (int slot = 1; slot <= kColours; ++slot) {
-            out_ << "Color" << slot << ": " << s.Color(slot) << '\n';
+        for (const SettingRow& row : SettingsTable()) {
+            out_ << row.name << ": " << SettingText(row, settings_) << '\n';
         }
-        out_ << "BadSound: " << s.BadSound << '\n'
-             << "GoodSound: " << s.GoodSound << '\n'
-             << "ExplodeSound: " << s.ExplodeSound << '\n'
-             << "RowSound: " << s.RowSound << '\n'
-             << "CycleMusic: " << b(s.CycleMusic) << '\n'
-             << "MusicPath: " << s.MusicPath << '\n'
-             << "PlayBad: " << b(s.PlayBad) << '\n'
-             << "PlayGood: " << b(s.PlayGood) << '\n'
-             << "PlayExplode: " << b(s.PlayExplode) << '\n'
-             << "PlayClick: " << b(s.PlayClick) << '\n'
-             << "PlayMusic: " << b(s.PlayMusic) << '\n'
-             << "PauseMusic: " << b(s.PauseMusic) << '\n'
-             << "Buffered: " << b(s.Buffered) << '\n'
-             << "UseGraphicsBack: " << b(s.UseGraphicsBack) << '\n'
-             << "GraphicsBack: " << (s.GraphicsBackSet ? s.GraphicsBack : "") << '\n'
-             << "GraphicsType: " << s.GraphicsType << '\n'
-             << "Transparent: " << b(s.Transparent) << '\n'
-             << "RandomMode: " << b(s.RandomMode) << '\n'
-             << "Symbols: " << b(s.Symbols) << '\n'
-             << "Animations: " << b(s.Animations) << '\n';
     }
 
     void PrintState() {
