@@ -9,22 +9,15 @@
 
 #include "engine/CellText.h"
 #include "presentation/BoardAnimation.h"
+#include "tests/support/BoardRows.h"
 
 namespace zorvane {
 namespace {
 
 constexpr int kRows = 12;
 
-// Rows of 10 cell characters, top row first, standing on the bottom row.
 CellGrid Grid(const std::vector<std::string>& rows) {
-    CellGrid grid{};
-    const int n = static_cast<int>(rows.size());
-    for (int i = 0; i < n; ++i) {
-        for (int col = 0; col < kColumns; ++col) {
-            grid[col][n - 1 - i] = *CellFromChar(rows[i][col]);
-        }
-    }
-    return grid;
+    return test::GridFromRows(rows);
 }
 
 // What a frame shows on the board: each visible piece as "c@col,row",
