@@ -48,7 +48,7 @@ BoardGuide::BoardGuide(TPaintPanel* board, std::function<Game*()> game, QObject*
     flashFade_->setDuration(kFlashMilliseconds);
     connect(flashFade_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
         flash_ = value.toReal();
-        board_->update(CellRect(flashCell_, NumRows()));
+        board_->update(board_->FromDesign(CellRect(flashCell_, NumRows())));
     });
     Update(true);
 }
@@ -80,7 +80,7 @@ void BoardGuide::FlashBadMove(int row, int col) {
     flashFade_->stop();
     flash_ = 1.0;
     flashFade_->start();
-    board_->update(CellRect(flashCell_, NumRows()));
+    board_->update(board_->FromDesign(CellRect(flashCell_, NumRows())));
 }
 
 bool BoardGuide::eventFilter(QObject* watched, QEvent* event) {
@@ -167,7 +167,7 @@ void BoardGuide::PointerAt(QPoint point) {
     lastPointer_ = point;
     int row = 0;
     int col = 0;
-    if (CellAt(point, NumRows(), row, col)) {
+    if (CellAt(board_->DesignPoint(point), NumRows(), row, col)) {
         pointer_ = CellPos{row, col};
     } else {
         pointer_.reset();
@@ -221,7 +221,7 @@ void BoardGuide::Update(bool wholeBoard) {
 void BoardGuide::Repaint(const std::vector<CellPos>& cells) {
     QRegion region;
     for (const CellPos cell : cells) {
-        region += CellRect(cell, NumRows());
+        region += board_->FromDesign(CellRect(cell, NumRows()));
     }
     if (!region.isEmpty()) {
         board_->update(region);

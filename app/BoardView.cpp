@@ -10,7 +10,7 @@
 namespace zorvane {
 
 void TMainBoard::Panel1Paint(QPainter& painter) {
-    PaintBackground(painter, Panel1->size(), ToQColor(settings_.BoardColor), background_,
+    PaintBackground(painter, Panel1->DesignSize(), ToQColor(settings_.BoardColor), background_,
                     settings_.UseGraphicsBack, settings_.GraphicsType);
     if (!game_) {
         return;

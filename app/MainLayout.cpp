@@ -11,6 +11,7 @@
 #include "app/BoardGuide.h"
 #include "app/MainUnit1.h"
 #include "app/MoveMotion.h"
+#include "components/ScaledView.h"
 #include "components/WindowPlacement.h"
 #include "presentation/BoardPainter.h"
 #include "zorvane/Version.h"
@@ -23,31 +24,32 @@ constexpr int kClientWidth = 592;
 constexpr int kBoardWidth = 400;
 constexpr int kStatusWidth = 192;
 
-QFont Arial(int pixels, bool bold = true) {
+QFont Arial(int pixels, bool bold) {
     QFont font("Arial");
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, QPoint at,
-                  const QFont& font) {
+QLabel* MakeLabel(ScaledView& view, QWidget* parent, const QString& name, const QString& text,
+                  QPoint at, int pixels, bool bold = true) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setFont(font);
-    label->move(at);
-    label->adjustSize();
+    view.SetDesignFont(label, Arial(pixels, bold), pixels);
+    view.PlaceLabel(label, at);
     return label;
 }
 
 }  // namespace
 
 void TMainBoard::BuildLayout() {
-    auto* client = new QWidget(this);
-    client->setObjectName("Client");
-    client->setAutoFillBackground(true);
-    client->setBackgroundRole(QPalette::Button);
-    setCentralWidget(client);
+    view_ = new ScaledView(this);
+    view_->setObjectName("Client");
+    view_->setAutoFillBackground(true);
+    view_->setBackgroundRole(QPalette::Button);
+    setCentralWidget(view_);
+    connect(view_, &ScaledView::FactorChanged, this, [this] { FactorChanged(); });
+    QWidget* client = view_->Content();
 
     Panel1 = new TPaintPanel(client);
     Panel1->setObjectName("Panel1");
@@ -85,8 +87,8 @@ void TMainBoard::BuildLayout() {
 
     Image1 = new QLabel(Panel2);
     Image1->setObjectName("Image1");
-    Image1->setGeometry(6, 8, 183, 106);
-    Image1->setPixmap(LoadNamedPicture("LOGO", devicePixelRatioF(), QSize(183, 106)));
+    view_->Place(Image1, {6, 8, 183, 106});
+    ShowLogo();
     Image1->setToolTip(kLogoToolTip);
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->installEventFilter(this);
@@ -96,14 +98,14 @@ void TMainBoard::BuildLayout() {
     Panel4->setObjectName("Panel4");
     Panel4->SetBevelOuter(TBevelStyle::Raised);
     Panel4->SetColor(palette().color(QPalette::Button));
-    Panel4->setGeometry(6, 120, 183, 105);
-    MakeLabel(Panel4, "Label1", "Score", {61, 5}, Arial(21));
+    view_->Place(Panel4, {6, 120, 183, 105});
+    MakeLabel(*view_, Panel4, "Label1", "Score", {61, 5}, 21);
 
     Panel5 = new TPaintPanel(Panel4);
     Panel5->setObjectName("Panel5");
     Panel5->SetBevelOuter(TBevelStyle::Lowered);
     Panel5->SetColor(QColor(0, 0, 255));
-    Panel5->setGeometry(16, 32, 152, 31);
+    view_->Place(Panel5, {16, 32, 152, 31});
     Panel5->OnPaint = [this](QPainter& painter) {
         if (game_) {
             PaintDigits(painter, game_->State().Status, pictures_);
@@ -112,9 +114,9 @@ void TMainBoard::BuildLayout() {
     Panel5->installEventFilter(this);
     Panel5->setAccessibleName("Score");
 
-    LevelLabel = MakeLabel(Panel4, "LevelLabel", "Level: 1", {53, 72}, Arial(21));
+    LevelLabel = MakeLabel(*view_, Panel4, "LevelLabel", "Level: 1", {53, 72}, 21);
 
-    Bonus = MakeLabel(Panel2, "Bonus", "Bonus: 0", {32, 229}, Arial(21));
+    Bonus = MakeLabel(*view_, Panel2, "Bonus", "Bonus: 0", {32, 229}, 21);
     // Under the client's Button background a label writes in ButtonText;
     // the bonus asks for its own role so that the red is what it draws.
     QPalette red = Bonus->palette();
@@ -124,7 +126,8 @@ void TMainBoard::BuildLayout() {
 
     BtnPause = new QPushButton("Pause", Panel2);
     BtnPause->setObjectName("BtnPause");
-    BtnPause->setGeometry(58, 254, 75, 25);
+    view_->Place(BtnPause, {58, 254, 75, 25});
+    view_->SetDesignFont(BtnPause, font(), 11);
     // Tab reaches it from the board; a click leaves the focus on the board.
     // Enter and Space press it while it has the focus.
     BtnPause->setFocusPolicy(Qt::TabFocus);
@@ -132,28 +135,49 @@ void TMainBoard::BuildLayout() {
     BtnPause->setAccessibleDescription("Starts the game clock, or pauses it");
     connect(BtnPause, &QPushButton::clicked, this, [this] { BtnPauseClick(); });
 
-    LblRows = MakeLabel(Panel2, "LblRows", "Percent of level completed: 0", {9, 284}, Arial(12));
+    LblRows = MakeLabel(*view_, Panel2, "LblRows", "Percent of level completed: 0", {9, 284}, 12);
     PBRows = new QProgressBar(Panel2);
     PBRows->setObjectName("PBRows");
-    PBRows->setGeometry(21, 304, 150, 16);
+    view_->Place(PBRows, {21, 304, 150, 16});
     PBRows->setRange(0, 100);
     PBRows->setValue(0);
     PBRows->setTextVisible(false);
     PBRows->setAccessibleName("Percent of level completed");
-    LblRowsDone = MakeLabel(Panel2, "LblRowsDone", "Rows Done: 0", {53, 325}, Arial(12));
+    LblRowsDone = MakeLabel(*view_, Panel2, "LblRowsDone", "Rows Done: 0", {53, 325}, 12);
 
     // The window keeps exactly the size of its contents: no resizing.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     SizeForRows(9);
 }
 
+void TMainBoard::ShowLogo() {
+    const qreal screen = devicePixelRatioF();
+    const QSize pixels = (QSizeF(183, 106) * view_->Factor() * screen).toSize();
+    QPixmap logo = LoadNamedPicture("LOGO", screen * view_->Factor(), QSize(183, 106));
+    if (logo.size() != pixels) {
+        logo = logo.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    logo.setDevicePixelRatio(screen);
+    Image1->setPixmap(logo);
+}
+
+void TMainBoard::FactorChanged() {
+    // Pictures for the pixels the board now has, never a 1x picture blown up.
+    if (startUpDone_) {
+        pictures_.Load(settings_, devicePixelRatioF() * view_->Factor());
+    }
+    ShowLogo();
+    RepaintAll();
+}
+
 void TMainBoard::SizeForRows(int rows) {
     const int boardHeight = kCellPixels * rows;
     const int clientHeight = boardHeight + 45;
-    Panel1->setGeometry(0, 0, kBoardWidth, boardHeight);
-    Panel3->setGeometry(0, boardHeight + 1, kBoardWidth, 44);
-    Panel2->setGeometry(kClientWidth - kStatusWidth, 0, kStatusWidth, clientHeight);
-    centralWidget()->setFixedSize(kClientWidth, clientHeight);
+    view_->Place(Panel1, {0, 0, kBoardWidth, boardHeight});
+    view_->Place(Panel3, {0, boardHeight + 1, kBoardWidth, 44});
+    view_->Place(Panel2, {kClientWidth - kStatusWidth, 0, kStatusWidth, clientHeight});
+    view_->SetDesignSize({kClientWidth, clientHeight});
+    view_->setFixedSize(kClientWidth, clientHeight);
     adjustSize();
 }
 

@@ -19,6 +19,7 @@
 #include "app/MessageBatch.h"
 #include "app/MoveMotion.h"
 #include "components/LocalDate.h"
+#include "components/ScaledView.h"
 #include "components/WindowPlacement.h"
 #include "dialogs/Name1.h"
 #include "dialogs/Scores1.h"
@@ -210,7 +211,7 @@ void TMainBoard::InitialLoad() {
     settings_ = DefaultSettings(programFolder_);
 
     ReadOptionsFile(files_.OptionsToRead());
-    pictures_.Load(settings_, devicePixelRatioF());
+    pictures_.Load(settings_, devicePixelRatioF() * view_->Factor());
 
     const std::string scoresPath = files_.ScoresToRead();
     scores_ = HighScoreTable(TodayText());
@@ -334,7 +335,7 @@ void TMainBoard::CloseMainWindow() {
 std::optional<int> TMainBoard::BoardCellAt(QPoint point) const {
     int row = 0;
     int col = 0;
-    if (!game_ || !CellAt(point, game_->NumRows(), row, col)) {
+    if (!game_ || !CellAt(Panel1->DesignPoint(point), game_->NumRows(), row, col)) {
         return std::nullopt;
     }
     return row * 10 + col;
@@ -366,7 +367,7 @@ bool TMainBoard::eventFilter(QObject* watched, QEvent* event) {
         }
         if (watched == Panel5 && mouse->button() == Qt::LeftButton) {
             // The lowest digit shares the board's click handler; it is no move.
-            if (QRect(124, 2, 16, 27).contains(mouse->position().toPoint())) {
+            if (QRect(124, 2, 16, 27).contains(Panel5->DesignPoint(mouse->position()))) {
                 game_->Num1Click({false, 99});
             }
             return true;

@@ -32,6 +32,7 @@ class QPushButton;
 namespace zorvane {
 
 class BoardGuide;
+class ScaledView;
 class HelpWindow;
 class MessageBatch;
 class MoveMotion;
@@ -152,6 +153,10 @@ class TMainBoard : public QMainWindow, public GameHost {
     // The board cell under a point of the board panel, as row * 10 + col.
     std::optional<int> BoardCellAt(QPoint point) const;
     void SizeForRows(int rows);
+    // The logo at the view's factor, and everything drawn again after the
+    // factor changed.
+    void ShowLogo();
+    void FactorChanged();
     void ReportFileError(const std::string& path, const FileResult& result);
     // A page or address the desktop could not open: a page in the help
     // window, an address in a message to copy it from.
@@ -195,6 +200,7 @@ class TMainBoard : public QMainWindow, public GameHost {
     // is made when it comes up on the same cell, as a button's click.
     std::optional<int> pressedCell_;
 
+    ScaledView* view_ = nullptr;
     TPaintPanel* Panel1 = nullptr;
     BoardGuide* guide_ = nullptr;
     MoveMotion* motion_ = nullptr;

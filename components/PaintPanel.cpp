@@ -6,6 +6,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace zorvane {
 
@@ -106,10 +107,35 @@ void TPaintPanel::paintEvent(QPaintEvent* event) {
     painter.drawPixmap(0, 0, composeBuffer_);
 }
 
+void TPaintPanel::SetScale(qreal scale) {
+    if (scale <= 0.0 || scale == scale_) {
+        return;
+    }
+    scale_ = scale;
+    update();
+}
+
+QPoint TPaintPanel::DesignPoint(QPointF point) const {
+    return {static_cast<int>(std::floor(point.x() / scale_)),
+            static_cast<int>(std::floor(point.y() / scale_))};
+}
+
+QRect TPaintPanel::FromDesign(const QRectF& rect) const {
+    const QRectF scaled(rect.topLeft() * scale_, rect.size() * scale_);
+    return scaled.toAlignedRect();
+}
+
 void TPaintPanel::PaintAll(QPainter& painter) {
-    painter.save();
     painter.fillRect(rect(), color_);
-    DrawBevel(painter, rect(), bevelOuter_);
+    if (scale_ != 1.0) {
+        painter.scale(scale_, scale_);
+        // Pictures drawn at a fraction of their pixels are smoothed, not
+        // thinned out.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    }
+    painter.save();
+    const QSize design = DesignSize();
+    DrawBevel(painter, QRect(QPoint(0, 0), design), bevelOuter_);
     painter.restore();
 
     // A copy, so that the handler may replace itself.

@@ -37,8 +37,19 @@ class TPaintPanel : public QWidget {
     QString AccessibleValue() const { return accessibleValue_; }
     void SetAccessibleValue(const QString& value);
 
+    // The panel shown at a factor: it paints its design (its size divided
+    // by the factor), the painter scaled, so pictures and lines stay in
+    // proportion. 1 by default.
+    qreal Scale() const { return scale_; }
+    void SetScale(qreal scale);
+    // The panel's size, and the design pixel under a point on it.
+    QSize DesignSize() const { return (QSizeF(size()) / scale_).toSize(); }
+    QPoint DesignPoint(QPointF point) const;
+    // A design rectangle on the panel, widened to whole pixels.
+    QRect FromDesign(const QRectF& rect) const;
+
     // Raised at the end of every paint, after the panel's own painting, with
-    // a painter in panel coordinates in its default state.
+    // a painter in design units (scaled by the factor) in its default state.
     std::function<void(QPainter&)> OnPaint;
 
   protected:
@@ -52,6 +63,7 @@ class TPaintPanel : public QWidget {
     int bevelWidth_ = 1;
     TBevelStyle bevelOuter_ = TBevelStyle::Raised;
     bool buffered_ = false;
+    qreal scale_ = 1.0;
     QPixmap composeBuffer_;  // reused between buffered paints
     QString accessibleValue_;
 };
