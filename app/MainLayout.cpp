@@ -145,8 +145,6 @@ void TMainBoard::BuildLayout() {
     PBRows->setAccessibleName("Percent of level completed");
     LblRowsDone = MakeLabel(*view_, Panel2, "LblRowsDone", "Rows Done: 0", {53, 325}, 12);
 
-    // The window keeps exactly the size of its contents: no resizing.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
     SizeForRows(9);
 }
 
@@ -177,8 +175,6 @@ void TMainBoard::SizeForRows(int rows) {
     view_->Place(Panel3, {0, boardHeight + 1, kBoardWidth, 44});
     view_->Place(Panel2, {kClientWidth - kStatusWidth, 0, kStatusWidth, clientHeight});
     view_->SetDesignSize({kClientWidth, clientHeight});
-    view_->setFixedSize(kClientWidth, clientHeight);
-    adjustSize();
 }
 
 void TMainBoard::StretchBoard(int rows) {
@@ -186,11 +182,7 @@ void TMainBoard::StretchBoard(int rows) {
         return;
     }
     SizeForRows(rows);
-    // Centre vertically on the screen for the taller window.
-    if (const QScreen* screen = this->screen()) {
-        const int height = FrameGeometry(this).height();
-        move(x(), screen->geometry().height() / 2 - height / 2);
-    }
+    PlaceOnScreen();
 }
 
 void TMainBoard::StateChanged() {

@@ -45,6 +45,19 @@ void TMainBoard::BuildMenus() {
     options->addSeparator();
     item(options, "&Edit Options", QKeySequence("Ctrl+E"), [this] { EditSubMenuClick(); });
     item(options, "S&ave Options", QKeySequence(), [this] { SaveOptions1Click(); });
+    options->addSeparator();
+    fullScreenItem_ =
+        item(options, "&Full Screen", QKeySequence(Qt::Key_F11), [this] { ToggleFullScreen(); });
+    fullScreenItem_->setCheckable(true);
+    // Escape is the usual way back from full screen, and does nothing else.
+    auto* leave = new QAction(this);
+    leave->setShortcut(Qt::Key_Escape);
+    connect(leave, &QAction::triggered, this, [this] {
+        if (isFullScreen()) {
+            showNormal();
+        }
+    });
+    addAction(leave);
 
     QMenu* help = menuBar()->addMenu("&Help");
     item(help, "&Zorvane Help", QKeySequence("F1"), [this] { HelpMenuClick(); });

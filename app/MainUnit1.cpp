@@ -83,7 +83,7 @@ TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<M
     setWindowTitle(kTitleWithVersion);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     QFont font;
     font.setFamilies({"MS Sans Serif", "Liberation Sans", "Arial"});
     font.setPixelSize(11);
@@ -102,15 +102,15 @@ TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<M
     DXTimer1.Loaded();
 
     BuildLayout();
-    // The start-up centring counts the frame, which a window manager adds
-    // only after the window is shown: once it is there, centre again.
+    ReadWindowState();
+    FitWindow();
+    // The start-up fitting and centring count the frame, which a window
+    // manager adds only after the window is shown: once it is there, fit
+    // and centre again.
     OnFrameChange(this, [this](const QMargins& frame) {
         if (!placedInFrame_ && !frame.isNull()) {
             placedInFrame_ = true;
-            CentreOnScreen(this);
-            if (game_) {
-                StretchBoard(game_->NumRows());
-            }
+            PlaceOnScreen();
         }
     });
     BuildMenus();
@@ -183,7 +183,7 @@ bool TMainBoard::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) {
         FormActivate();
     } else if (event->type() == QEvent::Show && !startUpDone_) {
-        CentreOnScreen(this);
+        PlaceOnScreen();
         QTimer::singleShot(0, this, [this] { FormActivate(); });
     }
     return handled;
@@ -193,6 +193,7 @@ void TMainBoard::closeEvent(QCloseEvent* event) {
     if (game_) {
         game_->SaveHighScoresAtQuit();
     }
+    RememberWindow();
     QMainWindow::closeEvent(event);
 }
 
@@ -202,6 +203,10 @@ void TMainBoard::FormActivate() {
     }
     startUpDone_ = true;
     InitialLoad();
+    // Left full screen, it comes back full screen.
+    if (remembered_ && remembered_->fullScreen) {
+        showFullScreen();
+    }
 }
 
 void TMainBoard::InitialLoad() {

@@ -20,6 +20,7 @@
 #include "persistence/HighScores.h"
 #include "persistence/PlayerFiles.h"
 #include "persistence/Settings.h"
+#include "persistence/WindowState.h"
 #include "presentation/Background.h"
 #include "presentation/PictureTables.h"
 
@@ -133,6 +134,8 @@ class TMainBoard : public QMainWindow, public GameHost {
     // However the window closes, high scores not written yet get their last
     // chance.
     void closeEvent(QCloseEvent* event) override;
+    // Keeps the Full Screen item's check mark with the window's state.
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -153,6 +156,17 @@ class TMainBoard : public QMainWindow, public GameHost {
     // The board cell under a point of the board panel, as row * 10 + col.
     std::optional<int> BoardCellAt(QPoint point) const;
     void SizeForRows(int rows);
+    // The room the screen's free area leaves for the window, frame excluded.
+    QSize RoomOnScreen() const;
+    // The window at the size it was left at (shrunk to the screen), else at
+    // the design's own size where that fits, else as large as fits.
+    void FitWindow();
+    // Fitted and centred on its screen.
+    void PlaceOnScreen();
+    void ToggleFullScreen();
+    void ReadWindowState();
+    // Keeps the window's size and full-screen state for the next start.
+    void RememberWindow();
     // The logo at the view's factor, and everything drawn again after the
     // factor changed.
     void ShowLogo();
@@ -201,6 +215,9 @@ class TMainBoard : public QMainWindow, public GameHost {
     std::optional<int> pressedCell_;
 
     ScaledView* view_ = nullptr;
+    QAction* fullScreenItem_ = nullptr;
+    // The window's size and state when it last closed.
+    std::optional<WindowState> remembered_;
     TPaintPanel* Panel1 = nullptr;
     BoardGuide* guide_ = nullptr;
     MoveMotion* motion_ = nullptr;

@@ -48,10 +48,11 @@ std::string PlayerFiles::ToRead(const std::string& home, const char* name) const
 }
 
 std::string PlayerFiles::ToWrite(const std::string& home, const char* name) const {
-    if (homeless_) {
-        return {};
+    if (!inHome_) {
+        return programFolder_ + name;
     }
-    return (inHome_ ? home : programFolder_) + name;
+    // Never a bare name, which would land in the current folder.
+    return homeless_ || home.empty() ? std::string() : home + name;
 }
 
 bool IsInstalledCopy(const std::string& programFolder) {

@@ -56,7 +56,8 @@ std::string PlayerHome() {
 PlayerHomes StandardPlayerHomes() {
     const std::string home = PlayerHome();
     return {GameFolder("XDG_CONFIG_HOME", home, ".config"),
-            GameFolder("XDG_DATA_HOME", home, ".local/share")};
+            GameFolder("XDG_DATA_HOME", home, ".local/share"),
+            GameFolder("XDG_STATE_HOME", home, ".local/state")};
 }
 
 PlayerFiles PlayerFilesFor(const std::string& programFolder) {

@@ -13,11 +13,11 @@ namespace zorvane {
 // when neither gives one.
 std::string PlayerHome();
 
-// "zorvane/" under XDG_CONFIG_HOME and XDG_DATA_HOME when they are absolute
-// (relative ones are ignored, as the XDG rules say), else under the home's
-// ".config" and ".local/share". A folder with no absolute variable and no
-// home is empty: nothing is ever written into "/" or the current folder for
-// want of a variable.
+// "zorvane/" under XDG_CONFIG_HOME, XDG_DATA_HOME and XDG_STATE_HOME when
+// they are absolute (relative ones are ignored, as the XDG rules say), else
+// under the home's ".config", ".local/share" and ".local/state". A folder with no absolute variable
+// and no home is empty: nothing is ever written into "/" or the current folder for want of a
+// variable.
 PlayerHomes StandardPlayerHomes();
 
 // The player's files of the program in `programFolder` (ending with "/").

@@ -17,7 +17,8 @@ namespace zorvane {
 namespace {
 
 const std::string kProgram = "/usr/lib/zorvane/";
-const PlayerHomes kHomes{"/home/ann/.config/zorvane/", "/home/ann/.local/share/zorvane/"};
+const PlayerHomes kHomes{"/home/ann/.config/zorvane/", "/home/ann/.local/share/zorvane/",
+                         "/home/ann/.local/state/zorvane/"};
 const std::string kOwnOptions = kHomes.config + "Options.txt";
 const std::string kOwnScores = kHomes.data + "Scores.txt";
 const std::string kShippedOptions = kProgram + "Options.txt";
@@ -176,7 +177,7 @@ TEST(PlayerFiles, HomesNeverFallBackToTheRootOrTheCurrentFolder) {
         EXPECT_EQ(homes.data, "/srv/data/zorvane/");
     }
 
-    const PlayerFiles homeless(kProgram, true, {"", ""});
+    const PlayerFiles homeless(kProgram, true, {"", "", ""});
     EXPECT_TRUE(homeless.Homeless());
     EXPECT_EQ(homeless.OptionsToWrite(), "");
     EXPECT_EQ(homeless.ScoresToWrite(), "");
