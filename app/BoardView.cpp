@@ -10,8 +10,9 @@
 namespace zorvane {
 
 void TMainBoard::Panel1Paint(QPainter& painter) {
-    PaintBackground(painter, Panel1->DesignSize(), ToQColor(settings_.BoardColor), background_,
-                    settings_.UseGraphicsBack, settings_.GraphicsType);
+    backgroundLayer_.Paint(painter, Panel1->DesignSize(), Panel1->Scale(),
+                           ToQColor(settings_.BoardColor), background_, settings_.UseGraphicsBack,
+                           settings_.GraphicsType);
     if (!game_) {
         return;
     }

@@ -22,6 +22,7 @@
 #include "persistence/Settings.h"
 #include "persistence/WindowState.h"
 #include "presentation/Background.h"
+#include "presentation/BackgroundLayer.h"
 #include "presentation/PictureTables.h"
 
 class QAction;
@@ -204,6 +205,7 @@ class TMainBoard : public QMainWindow, public GameHost {
     std::optional<Game> game_;
     PictureTables pictures_;
     BackgroundPicture background_;
+    BackgroundLayer backgroundLayer_;
     TDXTimer DXTimer1;
     bool startUpDone_ = false;
     // Set once the window has been centred with its frame known.

@@ -119,12 +119,6 @@ std::vector<PieceFrame> FrameAt(const BoardAnimation& animation, qreal t) {
 void PaintFrame(QPainter& painter, const BoardAnimation& animation, qreal t,
                 const PictureTables& pictures) {
     const int numRows = animation.numRows;
-    const QPixmap& blank = pictures.PictureFor(TCell{});
-    for (int row = 0; row < numRows; ++row) {
-        for (int col = 0; col < kColumns; ++col) {
-            painter.drawPixmap(col * kCellPixels, row * kCellPixels, blank);
-        }
-    }
     painter.save();
     painter.setClipRect(0, 0, kColumns * kCellPixels, numRows * kCellPixels);
     const qreal half = kCellPixels / 2.0;

@@ -54,7 +54,8 @@ struct PieceFrame {
 };
 std::vector<PieceFrame> FrameAt(const BoardAnimation& animation, qreal t);
 
-// The board's cells at t: blank cells, then each piece where FrameAt puts it.
+// The board's pieces at t, each where FrameAt puts it; an empty cell is
+// transparent, so nothing is drawn for it.
 void PaintFrame(QPainter& painter, const BoardAnimation& animation, qreal t,
                 const PictureTables& pictures);
 

@@ -7,7 +7,10 @@ void PaintCells(QPainter& painter, const CellGrid& board, int numRows,
     for (int row = 0; row < numRows; ++row) {
         const int top = (numRows - 1 - row) * kCellPixels;
         for (int col = 0; col < kColumns; ++col) {
-            painter.drawPixmap(col * kCellPixels, top, pictures.PictureFor(board[col][row]));
+            // An empty cell's picture is transparent: nothing to draw.
+            if (PictureOf(board[col][row]) != CellPicture{}) {
+                painter.drawPixmap(col * kCellPixels, top, pictures.PictureFor(board[col][row]));
+            }
         }
     }
 }
