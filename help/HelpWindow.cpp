@@ -3,8 +3,9 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include "help/HelpBrowser.h"
 
 namespace zorvane {
 
@@ -14,7 +15,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     setSizeGripEnabled(true);
 
-    browser_ = new QTextBrowser(this);
+    browser_ = new HelpBrowser(this);
     browser_->setObjectName(QStringLiteral("HelpBrowser"));
     // Every click comes to LinkClicked, which keeps web addresses out of
     // the window.

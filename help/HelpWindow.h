@@ -8,9 +8,9 @@
 #include <QUrl>
 #include <functional>
 
-class QTextBrowser;
-
 namespace zorvane {
+
+class HelpBrowser;
 
 class HelpWindow : public QDialog {
     Q_OBJECT
@@ -28,7 +28,7 @@ class HelpWindow : public QDialog {
   private:
     void LinkClicked(const QUrl& url);
 
-    QTextBrowser* browser_ = nullptr;
+    HelpBrowser* browser_ = nullptr;
 };
 
 }  // namespace zorvane
