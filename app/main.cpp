@@ -8,6 +8,7 @@
 #include "app/NoDisplay.h"
 #include "app/SignalQuit.h"
 #include "audio/ModuleMediaService.h"
+#include "components/WindowPlacement.h"
 #include "persistence/ProgramFolder.h"
 #include "resources/Resources.h"
 
@@ -24,6 +25,8 @@ std::unique_ptr<QApplication> OpenApplication(int& argc, char** argv) {
 
 int main(int argc, char** argv) {
     const std::unique_ptr<QApplication> app = OpenApplication(argc, argv);
+    // Dialogs, message boxes and choosers open over the main window and on screen.
+    zorvane::PlaceOwnedWindowsOverOwners(*app);
     // From the very start, so a signal is never lost; it is acted on once the
     // event loop runs.
     zorvane::SignalQuit signalQuit;

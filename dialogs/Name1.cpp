@@ -1,7 +1,5 @@
 #include "dialogs/Name1.h"
 
-#include "components/WindowPlacement.h"
-
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -50,7 +48,6 @@ void TFrmName::showEvent(QShowEvent* event) {
     // The last name is offered again; typing replaces it.
     EdtName->selectAll();
     EdtName->setFocus();
-    CentreOnScreen(this);
     QDialog::showEvent(event);
 }
 

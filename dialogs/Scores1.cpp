@@ -1,7 +1,6 @@
 #include "dialogs/Scores1.h"
 
 #include "components/LocalDate.h"
-#include "components/WindowPlacement.h"
 #include "persistence/Elide.h"
 
 #include <QHeaderView>
@@ -152,7 +151,6 @@ bool TFrmScores::AskWithMessageBox(const QString& caption, const QString& text) 
 
 void TFrmScores::showEvent(QShowEvent* event) {
     Refresh();
-    CentreOnScreen(this);
     QDialog::showEvent(event);
 }
 

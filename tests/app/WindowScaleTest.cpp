@@ -12,7 +12,17 @@
 namespace zorvane::test {
 namespace {
 
-using WindowScale = AppTest;
+class WindowScale : public AppTest {
+  protected:
+    // Started, and placed as the window system first shows it: the player
+    // resizes a window that is already there.
+    TMainBoard& StartShown() {
+        TMainBoard& b = Start();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&b));
+        QApplication::processEvents();
+        return b;
+    }
+};
 
 // The window's size that shows the 9-row design at `factor`.
 QSize WindowAt(TMainBoard& b, qreal factor) {
@@ -25,7 +35,7 @@ QPoint CellCentre(int row, int col, qreal factor) {
 }
 
 TEST_F(WindowScale, ResizingScalesTheContentAndClicksFollowIt) {
-    TMainBoard& b = Start();
+    TMainBoard& b = StartShown();
     for (const qreal factor : {1.5, 2.0}) {
         SCOPED_TRACE(factor);
         b.resize(WindowAt(b, factor));
@@ -54,7 +64,7 @@ TEST_F(WindowScale, ResizingScalesTheContentAndClicksFollowIt) {
 }
 
 TEST_F(WindowScale, FullScreenComesAndGoesWithoutPausingTheGame) {
-    TMainBoard& b = Start();
+    TMainBoard& b = StartShown();
     game().BtnPauseClick();
     ASSERT_TRUE(b.Clock().Enabled());
     QAction* item =
@@ -83,7 +93,7 @@ TEST_F(WindowScale, FullScreenComesAndGoesWithoutPausingTheGame) {
 }
 
 TEST_F(WindowScale, TheSizeAndFullScreenComeBackAtTheNextStart) {
-    TMainBoard& b = Start();
+    TMainBoard& b = StartShown();
     b.resize(WindowAt(b, 1.25));
     QApplication::processEvents();
     const QSize left = b.size();
