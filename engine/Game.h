@@ -83,7 +83,8 @@ class Game : private GameState, private SavedGameSink {
     void ResumeClockAfterDialog();
 
     // Files. A saved game that cannot be written or read is reported in a
-    // message box and the game goes on unchanged.
+    // message box and the game goes on unchanged. One that opens starts with
+    // an empty preview strip and nothing to undo; the clock stays as it was.
     SavedGame CurrentSavedGame() const;
     bool SaveGameTo(const std::string& path);
     bool LoadGameFrom(const std::string& path);

@@ -47,8 +47,11 @@ bool Game::LoadGameFrom(const std::string& path) {
     }
     ResetScore();
     ApplySavedGameLines(lines, *this);
-    // The snapshot belongs to the game before the load.
+    // The snapshot and the preview strip belong to the game before the load:
+    // the row feed starts afresh, or the old game's pieces would be pushed
+    // into this one within seconds.
     UndoAllowed = false;
+    ClearAux();
     ResumeClockAfterDialog();
     host_.StateChanged();
     return true;

@@ -150,9 +150,12 @@ TEST_F(Commands, SaveThenOpenRestoresTheBoard) {
 
     b.NewSubMenuClick();
     EXPECT_NE(BottomRow(), "1234561234");
+    // The new game's strip fills; the opened game starts with none of it.
+    game().ArrangeAux(StripFromText("123456123"), 9);
     dialogs->answers = {true};
     dialogs->files = {file};
     b.LoadSubMenuClick();
+    EXPECT_EQ(game().State().AuxCount, 0);
     EXPECT_TRUE(
         dialogs->log.contains("question: Confirm: Are you sure you want to load an old game?\n"
                               "The game in progress will be ended. Continue?"));

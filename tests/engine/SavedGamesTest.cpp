@@ -59,9 +59,9 @@ TEST_F(SavedGames, SaveThenOpenRestoresEveryCellAndTheCounters) {
     EXPECT_EQ(g.State().Status.PBRows, 25);
     EXPECT_EQ(g.State().Status.LblRowsDone, "Rows Done: 9");
     EXPECT_EQ(g.State().ClearedCount, 2);
-    // What the file does not hold stays; the old game's undo is gone.
-    EXPECT_EQ(g.State().AuxCount, 1);
-    EXPECT_EQ(g.State().Aux[0].Pic, 6);
+    // The old game's preview strip and undo are gone with it.
+    EXPECT_EQ(g.State().AuxCount, 0);
+    EXPECT_EQ(AuxText(g), "..........");
     EXPECT_FALSE(g.State().UndoAllowed);
     // A paused game stays paused.
     EXPECT_TRUE(g.State().Paused);
