@@ -64,11 +64,11 @@ void TMainBoard::changeEvent(QEvent* event) {
 }
 
 void TMainBoard::ReadWindowState() {
-    remembered_ = zorvane::ReadWindowState(files_.WindowToRead());
+    remembered_ = zorvane::ReadWindowState(files_.WindowFile());
 }
 
 void TMainBoard::RememberWindow() {
-    const std::string path = files_.WindowToWrite();
+    const std::string path = files_.WindowFile();
     if (path.empty()) {
         return;
     }

@@ -75,9 +75,13 @@ void ScaledView::PlaceLabel(QLabel* label, QPoint design) {
 
 void ScaledView::SetDesignFont(QWidget* widget, const QFont& font, int pixels) {
     fonts_.push_back({widget, font, pixels});
-    QFont scaled = font;
-    scaled.setPixelSize(std::max(1, Round(pixels * factor_)));
-    widget->setFont(scaled);
+    ApplyFont(fonts_.back());
+}
+
+void ScaledView::ApplyFont(const Sized& sized) const {
+    QFont scaled = sized.font;
+    scaled.setPixelSize(std::max(1, Round(sized.pixels * factor_)));
+    sized.widget->setFont(scaled);
 }
 
 void ScaledView::ApplyTo(const Placed& placed) const {
@@ -108,9 +112,7 @@ void ScaledView::Apply() {
     factor_ = factor;
     if (changed) {
         for (const Sized& sized : fonts_) {
-            QFont scaled = sized.font;
-            scaled.setPixelSize(std::max(1, Round(sized.pixels * factor_)));
-            sized.widget->setFont(scaled);
+            ApplyFont(sized);
         }
         for (const Placed& placed : placed_) {
             ApplyTo(placed);

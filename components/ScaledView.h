@@ -59,6 +59,7 @@ class ScaledView : public QWidget {
     };
     void Apply();
     void ApplyTo(const Placed& placed) const;
+    void ApplyFont(const Sized& sized) const;
     QRect Scaled(QRect design) const;
 
     QWidget* content_;

@@ -41,9 +41,9 @@ class PlayerFiles {
     std::string OptionsToWrite() const { return ToWrite(homes_.config, "Options.txt"); }
     std::string ScoresToRead() const { return ToRead(homes_.data, "Scores.txt"); }
     std::string ScoresToWrite() const { return ToWrite(homes_.data, "Scores.txt"); }
-    // The window's size: the player's own only, never a shipped one.
-    std::string WindowToRead() const { return ToWrite(homes_.state, "Window.txt"); }
-    std::string WindowToWrite() const { return ToWrite(homes_.state, "Window.txt"); }
+    // The window's size, read and written in one place: the player's own
+    // only, never a shipped one.
+    std::string WindowFile() const { return ToWrite(homes_.state, "Window.txt"); }
     // Where the Save Game and Open Game choosers start.
     std::string GamesFolder() const { return inHome_ ? homes_.data : programFolder_; }
     // The files belong in the player's home, and no home was found.
