@@ -54,14 +54,18 @@ QString BombName(const Settings& settings, int slot) {
 
 QPixmap PiecePicture(const Settings& settings, int slot, qreal devicePixelRatio) {
     const QString name = PieceName(settings, slot);
-    const QPixmap picture = LoadNamedPicture(name, devicePixelRatio, kCellSize);
-    // The symbol belongs to the slot, whatever colour the slot shows.
-    return settings.Symbols ? WithSymbol(picture, slot, PieceSymbolPlace(name.front())) : picture;
+    if (!settings.Symbols) {
+        return LoadNamedPicture(name, devicePixelRatio, kCellSize);
+    }
+    // The symbol takes the place of the shape's inner mark, and belongs to
+    // the slot, whatever colour the slot shows.
+    const QPixmap plain = LoadNamedPicture(name + "P", devicePixelRatio, kCellSize);
+    return WithSymbol(plain, slot, PieceSymbolPlace(name.front()));
 }
 
 QPixmap BombPicture(const Settings& settings, int slot, qreal devicePixelRatio) {
     const QPixmap picture = LoadNamedPicture(BombName(settings, slot), devicePixelRatio, kCellSize);
-    return settings.Symbols ? WithSymbol(picture, slot, BombSymbolPlace()) : picture;
+    return settings.Symbols ? BombWithSymbol(picture, slot) : picture;
 }
 
 void PictureTables::Load(const Settings& settings, qreal devicePixelRatio) {

@@ -24,7 +24,8 @@ QString PieceName(const Settings& settings, int slot);
 QString BombName(const Settings& settings, int slot);
 
 // The picture of a colour slot's piece or bomb as the board shows it: the
-// named picture, carrying the slot's symbol when the settings ask for it.
+// named picture, carrying the slot's symbol when the settings ask for it
+// (on a piece, in place of the shape's inner mark: picture NAME + "P").
 QPixmap PiecePicture(const Settings& settings, int slot, qreal devicePixelRatio);
 QPixmap BombPicture(const Settings& settings, int slot, qreal devicePixelRatio);
 

@@ -76,22 +76,17 @@ QPainterPath SymbolPath(int slot, QPointF c, qreal r) {
 SymbolPlace PieceSymbolPlace(QChar shape) {
     // The star's body is small and sits low in its cell.
     if (shape == QLatin1Char('D')) {
-        return {{20.0, 21.8}, 6.1};
+        return {{20.0, 21.8}, 6.8};
     }
     return {{20.0, 20.0}, 7.2};
 }
 
-SymbolPlace BombSymbolPlace() {
-    // The middle of the bomb's round body, clear of the fuse.
-    return {{18.0, 23.0}, 7.2};
-}
-
-QPixmap WithSymbol(const QPixmap& picture, int slot, SymbolPlace place) {
+QPixmap WithSymbol(const QPixmap& piece, int slot, SymbolPlace place) {
     const QPainterPath symbol = SymbolPath(slot, place.centre, place.radius);
     if (symbol.isEmpty()) {
-        return picture;
+        return piece;
     }
-    QPixmap result = picture;
+    QPixmap result = piece;
     QPainter painter(&result);
     painter.setRenderHint(QPainter::Antialiasing);
     // A light edge under a near-black body: the body shows on light colours,
@@ -100,6 +95,26 @@ QPixmap WithSymbol(const QPixmap& picture, int slot, SymbolPlace place) {
     edge.setJoinStyle(Qt::MiterJoin);
     painter.strokePath(symbol, edge);
     painter.fillPath(symbol, QColor(20, 20, 24));
+    return result;
+}
+
+QPixmap BombWithSymbol(const QPixmap& bomb, int slot) {
+    // The middle of the bomb's round body, clear of the fuse; the badge
+    // leaves a band of the body's colour all round.
+    const QPointF centre(18.0, 23.0);
+    const QPainterPath symbol = SymbolPath(slot, centre, 6.8);
+    if (symbol.isEmpty()) {
+        return bomb;
+    }
+    QPixmap result = bomb;
+    QPainter painter(&result);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QPainterPath badge;
+    badge.addEllipse(centre, 9.8, 9.8);
+    // A light rim parts the badge from a dark body.
+    painter.strokePath(badge, QPen(QColor(255, 255, 255, 200), 1.2));
+    painter.fillPath(badge, QColor(20, 20, 24));
+    painter.fillPath(symbol, QColor(250, 250, 250));
     return result;
 }
 

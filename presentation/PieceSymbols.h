@@ -1,7 +1,9 @@
 #pragma once
 // The symbols that tell the six colour slots apart by outline as well as by
-// colour: ring, triangle, square, plus, cross and star, drawn dark with a
-// light edge so they read on every piece colour.
+// colour: ring, triangle, square, plus, cross and star. On a piece a symbol
+// is dark with a light edge, so it reads on every piece colour; on a colour
+// bomb it is light on a dark badge, so a bomb never passes for a special
+// piece, whose sign is dark on a light body.
 
 #include <QPainterPath>
 #include <QPixmap>
@@ -18,17 +20,18 @@ QPainterPath StarPath(QPointF centre, int points, qreal outer, qreal inner, qrea
 // of `radius` around `centre`.
 QPainterPath SymbolPath(int slot, QPointF centre, qreal radius);
 
-// Where a symbol sits on a picture and how large it is, in the picture's
-// logical 40 x 40 units: pieces by shape letter A..D, or the colour bomb.
+// Where a symbol sits on a piece and how large it is, in the picture's
+// logical 40 x 40 units, by shape letter A..D.
 struct SymbolPlace {
     QPointF centre;
     qreal radius = 0;
 };
 SymbolPlace PieceSymbolPlace(QChar shape);
-SymbolPlace BombSymbolPlace();
 
-// `picture` with the slot's symbol painted over it, drawn as vectors at the
-// picture's own pixel ratio so it stays sharp on high-DPI screens.
-QPixmap WithSymbol(const QPixmap& picture, int slot, SymbolPlace place);
+// A piece or bomb picture with the slot's symbol painted over it, drawn as
+// vectors at the picture's own pixel ratio so it stays sharp on high-DPI
+// screens.
+QPixmap WithSymbol(const QPixmap& piece, int slot, SymbolPlace place);
+QPixmap BombWithSymbol(const QPixmap& bomb, int slot);
 
 }  // namespace zorvane

@@ -10,12 +10,17 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace zorvane::test {
 
-enum class Vision { Greyscale, Protanopia, Deuteranopia, Tritanopia };
+// Colour is full sight; the others reduce what is seen to lightness.
+enum class Vision { Colour, Greyscale, Protanopia, Deuteranopia, Tritanopia };
 inline constexpr std::array<Vision, 4> kVisions = {Vision::Greyscale, Vision::Protanopia,
                                                    Vision::Deuteranopia, Vision::Tritanopia};
+inline constexpr std::array<Vision, 5> kAllVisions = {Vision::Colour, Vision::Greyscale,
+                                                      Vision::Protanopia, Vision::Deuteranopia,
+                                                      Vision::Tritanopia};
 
 inline const char* VisionName(Vision vision) {
     switch (vision) {
@@ -25,6 +30,8 @@ inline const char* VisionName(Vision vision) {
             return "deuteranopia";
         case Vision::Tritanopia:
             return "tritanopia";
+        case Vision::Colour:
+            return "colour";
         case Vision::Greyscale:
             break;
     }
@@ -32,14 +39,35 @@ inline const char* VisionName(Vision vision) {
 }
 
 inline double ToLinear(int channel) {
-    const double c = channel / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    static const std::array<double, 256> kTable = [] {
+        std::array<double, 256> table{};
+        for (int i = 0; i < 256; ++i) {
+            const double c = i / 255.0;
+            table[i] = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        }
+        return table;
+    }();
+    return kTable[std::clamp(channel, 0, 255)];
 }
 
+// The nearest sRGB level: the level whose linear value is closest.
 inline int FromLinear(double linear) {
-    const double l = std::clamp(linear, 0.0, 1.0);
-    const double c = l <= 0.0031308 ? 12.92 * l : 1.055 * std::pow(l, 1.0 / 2.4) - 0.055;
-    return static_cast<int>(std::lround(c * 255.0));
+    static const std::array<double, 256> kLevels = [] {
+        std::array<double, 256> levels{};
+        for (int i = 0; i < 256; ++i) {
+            levels[i] = ToLinear(i);
+        }
+        return levels;
+    }();
+    const auto above = std::lower_bound(kLevels.begin(), kLevels.end(), linear);
+    if (above == kLevels.begin()) {
+        return 0;
+    }
+    if (above == kLevels.end()) {
+        return 255;
+    }
+    return linear - *(above - 1) < *above - linear ? int(above - kLevels.begin()) - 1
+                                                   : int(above - kLevels.begin());
 }
 
 inline double Luminance(double r, double g, double b) {
@@ -57,6 +85,26 @@ inline double Contrast(QRgb a, QRgb b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+// How far apart two colours look: the distance in CIE L*a*b* (D65), where
+// about 2 is just noticeable and 20 plainly another colour.
+inline double ColourDifference(QRgb a, QRgb b) {
+    const auto lab = [](QRgb c) {
+        const double r = ToLinear(qRed(c));
+        const double g = ToLinear(qGreen(c));
+        const double bl = ToLinear(qBlue(c));
+        const auto f = [](double t) {
+            return t > 216.0 / 24389.0 ? std::cbrt(t) : (24389.0 / 27.0 * t + 16.0) / 116.0;
+        };
+        const double fx = f((0.4124 * r + 0.3576 * g + 0.1805 * bl) / 0.95047);
+        const double fy = f(Luminance(r, g, bl));
+        const double fz = f((0.0193 * r + 0.1192 * g + 0.9505 * bl) / 1.08883);
+        return std::array<double, 3>{116.0 * fy - 16.0, 500.0 * (fx - fy), 200.0 * (fy - fz)};
+    };
+    const auto la = lab(a);
+    const auto lb = lab(b);
+    return std::hypot(la[0] - lb[0], la[1] - lb[1], la[2] - lb[2]);
+}
+
 // The picture drawn over an opaque colour, as the board shows it.
 inline QImage OverColour(const QImage& picture, QColor board) {
     QImage out(picture.size(), QImage::Format_RGB32);
@@ -69,9 +117,14 @@ inline QImage OverColour(const QImage& picture, QColor board) {
     return out;
 }
 
-// What a viewer with `vision` sees of an opaque image, reduced to its
-// lightness: one grey level per pixel, 0..255 in sRGB steps.
-inline QImage SeenGrey(const QImage& opaque, Vision vision) {
+// What a viewer with `vision` sees of an opaque image: in colour its three
+// channels, otherwise one lightness level per pixel, 0..255 in sRGB steps.
+struct Seen {
+    int channels = 1;
+    std::vector<unsigned char> levels;
+};
+
+inline Seen SeenBy(const QImage& opaque, Vision vision) {
     using Matrix = std::array<std::array<double, 3>, 3>;
     static constexpr Matrix kProtan = {{{0.152286, 1.052583, -0.204868},
                                         {0.114503, 0.786281, 0.099216},
@@ -86,35 +139,65 @@ inline QImage SeenGrey(const QImage& opaque, Vision vision) {
                       : vision == Vision::Deuteranopia ? &kDeutan
                       : vision == Vision::Tritanopia   ? &kTritan
                                                        : nullptr;
-    QImage grey(opaque.size(), QImage::Format_Grayscale8);
+    Seen seen;
+    seen.channels = vision == Vision::Colour ? 3 : 1;
+    seen.levels.reserve(std::size_t(opaque.width()) * opaque.height() * seen.channels);
     for (int y = 0; y < opaque.height(); ++y) {
         for (int x = 0; x < opaque.width(); ++x) {
             const QRgb c = opaque.pixel(x, y);
+            if (vision == Vision::Colour) {
+                seen.levels.insert(seen.levels.end(), {static_cast<unsigned char>(qRed(c)),
+                                                       static_cast<unsigned char>(qGreen(c)),
+                                                       static_cast<unsigned char>(qBlue(c))});
+                continue;
+            }
             std::array<double, 3> rgb = {ToLinear(qRed(c)), ToLinear(qGreen(c)),
                                          ToLinear(qBlue(c))};
             if (m) {
-                std::array<double, 3> seen{};
+                std::array<double, 3> sim{};
                 for (int i = 0; i < 3; ++i) {
-                    seen[i] = std::clamp(
+                    sim[i] = std::clamp(
                         (*m)[i][0] * rgb[0] + (*m)[i][1] * rgb[1] + (*m)[i][2] * rgb[2], 0.0, 1.0);
                 }
-                rgb = seen;
+                rgb = sim;
             }
-            grey.scanLine(y)[x] = static_cast<uchar>(FromLinear(Luminance(rgb[0], rgb[1], rgb[2])));
+            seen.levels.push_back(
+                static_cast<unsigned char>(FromLinear(Luminance(rgb[0], rgb[1], rgb[2]))));
         }
     }
-    return grey;
+    return seen;
 }
 
-// The mean absolute difference of two grey images of one size, in grey levels.
-inline double MeanGreyDifference(const QImage& a, const QImage& b) {
+// How far apart two sights of one size are: per pixel the largest channel
+// difference, averaged over the pixels, in levels. Stops counting once the
+// mean is sure to pass `enough`, and then returns a value above it.
+inline double MeanDifference(const Seen& a, const Seen& b, double enough = 1e9) {
+    const std::size_t pixels = a.levels.size() / a.channels;
+    const double limit = enough * double(pixels);
     long total = 0;
-    for (int y = 0; y < a.height(); ++y) {
-        for (int x = 0; x < a.width(); ++x) {
-            total += std::abs(int(a.constScanLine(y)[x]) - int(b.constScanLine(y)[x]));
+    for (std::size_t p = 0; p < pixels; ++p) {
+        int most = 0;
+        for (int ch = 0; ch < a.channels; ++ch) {
+            const std::size_t i = p * a.channels + ch;
+            most = std::max(most, std::abs(int(a.levels[i]) - int(b.levels[i])));
+        }
+        total += most;
+        if (double(total) > limit) {
+            return double(total) / double(pixels);
         }
     }
-    return double(total) / (a.width() * a.height());
+    return double(total) / double(pixels);
+}
+
+// The sight in two tones, each level light or dark against mid-grey: what
+// is left when a picture is told only by where its light and dark parts
+// lie, not by how light or dark they are.
+inline Seen TwoTone(const Seen& seen) {
+    Seen two = seen;
+    for (unsigned char& level : two.levels) {
+        level = level >= 128 ? 255 : 0;
+    }
+    return two;
 }
 
 }  // namespace zorvane::test

@@ -19,6 +19,10 @@ std::vector<Picture> Pictures() {
         for (int c = 1; c <= kColourCount; ++c) {
             list.push_back({QString("%1%2").arg(shape).arg(c), cell,
                             [shape, c](QPainter& p) { DrawPiece(p, shape, ColourOf(c)); }});
+            // Shown with symbols on: the symbol takes the inner mark's place.
+            list.push_back({QString("%1%2P").arg(shape).arg(c), cell, [shape, c](QPainter& p) {
+                                DrawPiece(p, shape, ColourOf(c), 1.6, false);
+                            }});
         }
     }
     list.push_back({"B0", cell, nullptr});

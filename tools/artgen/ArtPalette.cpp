@@ -9,9 +9,11 @@ PieceColour ColourOf(int n) {
         int r, g, b;
     };
     // {main, dark} per colour number; the options dialog lists them in this
-    // order: gray, blue, cyan, green, orange, purple, red, yellow, pink.
+    // order: gray, blue, cyan, green, orange, purple, red, yellow, pink. The
+    // gray is lighter than the default board (128, 128, 128), so its pieces
+    // never melt into it.
     static constexpr std::array<std::array<Rgb, 2>, kColourCount> kTable{{
-        {{{128, 128, 128}, {96, 96, 64}}},
+        {{{188, 188, 188}, {136, 136, 100}}},
         {{{0, 0, 255}, {0, 0, 128}}},
         {{{0, 255, 255}, {0, 160, 128}}},
         {{{0, 255, 0}, {0, 160, 0}}},

@@ -154,7 +154,8 @@ QPainterPath SignPath(int kind) {
 }  // namespace
 
 void DrawBlackBomb(QPainter& p) {
-    DrawBomb(p, {QColor(34, 34, 40), QColor(0, 0, 0), QColor(255, 255, 255, 200)});
+    // Charcoal rather than black, so the body stands apart from a black board.
+    DrawBomb(p, {QColor(56, 56, 64), QColor(16, 16, 20), QColor(255, 255, 255, 200)});
 }
 
 void DrawColourBomb(QPainter& p, const PieceColour& colour) {
@@ -164,7 +165,8 @@ void DrawColourBomb(QPainter& p, const PieceColour& colour) {
 }
 
 void DrawSpecial(QPainter& p, int kind) {
-    DrawBomb(p, {QColor(250, 250, 250), QColor(170, 176, 190), QColor(255, 255, 255, 255)});
+    // Ivory rather than white, so the body stands apart from a white board.
+    DrawBomb(p, {QColor(240, 226, 180), QColor(196, 176, 128), QColor(255, 255, 255, 255)});
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QPainterPath sign = SignPath(kind);

@@ -84,7 +84,8 @@ void DrawOutline(QPainter& p, const QPainterPath& outline, qreal outlineWidth) {
     p.restore();
 }
 
-void DrawPiece(QPainter& p, char shape, const PieceColour& colour, qreal outlineWidth) {
+void DrawPiece(QPainter& p, char shape, const PieceColour& colour, qreal outlineWidth,
+               bool innerMark) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const qreal radius = OuterRadius(shape);
@@ -107,17 +108,20 @@ void DrawPiece(QPainter& p, char shape, const PieceColour& colour, qreal outline
     QPainterPath glossArea;
     glossArea.addEllipse(QPointF(centre.x() - radius * 0.28, centre.y() - radius * 0.62),
                          radius * 0.78, radius * 0.42);
-    const QPainterPath gloss = glossArea.intersected(outer).subtracted(inner);
+    const QPainterPath gloss =
+        innerMark ? glossArea.intersected(outer).subtracted(inner) : glossArea.intersected(outer);
     QLinearGradient glossFill(0, centre.y() - radius, 0, centre.y() - radius * 0.2);
     glossFill.setColorAt(0, QColor(255, 255, 255, 120));
     glossFill.setColorAt(1, QColor(255, 255, 255, 0));
     p.fillPath(gloss, glossFill);
 
     // The inner shape sits slightly sunk: dark shade, a fine dark edge.
-    p.fillPath(inner, colour.dark);
-    QPen innerPen(QColor(0, 0, 0, 130), outlineWidth * 0.6);
-    innerPen.setJoinStyle(Qt::RoundJoin);
-    p.strokePath(inner, innerPen);
+    if (innerMark) {
+        p.fillPath(inner, colour.dark);
+        QPen innerPen(QColor(0, 0, 0, 130), outlineWidth * 0.6);
+        innerPen.setJoinStyle(Qt::RoundJoin);
+        p.strokePath(inner, innerPen);
+    }
 
     DrawOutline(p, outer, outlineWidth);
     p.restore();

@@ -26,6 +26,8 @@ void DrawOutline(QPainter& p, const QPainterPath& outline, qreal outlineWidth);
 // A piece filling the cell at (0, 0) .. (40, 40) with a small margin.
 // outlineWidth is in the painter's units; pieces drawn small (the icon) pass
 // a wider one so the outline survives the scaling.
-void DrawPiece(QPainter& p, char shape, const PieceColour& colour, qreal outlineWidth = 1.6);
+// Without the inner mark, the piece leaves its middle to the slot's symbol.
+void DrawPiece(QPainter& p, char shape, const PieceColour& colour, qreal outlineWidth = 1.6,
+               bool innerMark = true);
 
 }  // namespace zorvane::art
