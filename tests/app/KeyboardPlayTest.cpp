@@ -2,7 +2,11 @@
 // of a bad move, and what a screen reader reads; all through real key and
 // mouse events on the main window.
 
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QAccessible>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -24,11 +28,11 @@ QColor RightSide(const QImage& shot, int row, int col, int inset, int rows = 9) 
     return shot.pixelColor(col * 40 + 39 - inset, (rows - 1 - row) * 40 + 20);
 }
 
-// The cursor's frame: white three to four pixels in, black five in.
+// The cursor's frame: black, white and black, one pixel each, at the edge.
 bool CursorOn(TMainBoard& b, int row, int col) {
     const QImage shot = b.BoardPanel()->grab().toImage();
-    return LeftSide(shot, row, col, 3) == Qt::white && LeftSide(shot, row, col, 5) == Qt::black &&
-           RightSide(shot, row, col, 3) == Qt::white;
+    return LeftSide(shot, row, col, 0) == Qt::black && LeftSide(shot, row, col, 1) == Qt::white &&
+           LeftSide(shot, row, col, 2) == Qt::black && RightSide(shot, row, col, 1) == Qt::white;
 }
 
 // A group's outline: white two pixels in from a side that borders the
@@ -105,6 +109,96 @@ TEST_F(KeyboardPlay, ArrowsMoveACursorThatSpaceOrEnterPlaysAndTabReachesPause) {
     EXPECT_FALSE(CursorOn(b, 1, 0));
 }
 
+// The cursor on a bomb whose colour is about, so that what it would take is
+// outlined too: inside the frame's three outermost pixels the bomb, fuse and
+// all, is as it was without the cursor; around it an unbroken dark and light
+// frame. At the window's own size and at twice it.
+TEST_F(KeyboardPlay, TheCursorFramesItsCellAndLeavesThePieceAsItIs) {
+    TMainBoard& b = Start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&b));
+    for (const int factor : {1, 2}) {
+        SCOPED_TRACE(factor);
+        b.resize(QSize(592, 405) * factor + QSize(0, b.menuBar()->sizeHint().height()));
+        QApplication::processEvents();
+        ASSERT_EQ(b.BoardPanel()->width(), 400 * factor);
+        SetBoard({"2.........",  //
+                  "b2........"});
+        QTest::mouseMove(b.BoardPanel(), QPoint(200, 20) * factor);  // hides the cursor
+        const QImage plain = b.BoardPanel()->grab().toImage();
+        Key(b, Qt::Key_Up);
+        ASSERT_EQ(b.Guide().Cursor(), (CellPos{0, 0}));
+        const QImage framed = b.BoardPanel()->grab().toImage();
+
+        const QRect cell(0, 320 * factor, 40 * factor, 40 * factor);
+        const int depth = 3 * factor;
+        int bombPixels = 0;
+        for (int y = cell.top() + depth; y <= cell.bottom() - depth; ++y) {
+            for (int x = cell.left() + depth; x <= cell.right() - depth; ++x) {
+                ASSERT_EQ(framed.pixel(x, y), plain.pixel(x, y)) << x << ", " << y;
+                bombPixels += plain.pixelColor(x, y) != QColor(128, 128, 128);
+            }
+        }
+        ASSERT_GT(bombPixels, cell.width() * cell.height() / 2);
+
+        // From every pixel of the cell's edge, `depth` pixels inwards.
+        auto ring = [&](QPoint from, QPoint inwards) {
+            int darkest = 255;
+            int lightest = 0;
+            for (int i = 0; i < depth; ++i) {
+                const int lightness = framed.pixelColor(from + i * inwards).lightness();
+                darkest = std::min(darkest, lightness);
+                lightest = std::max(lightest, lightness);
+            }
+            return darkest < 40 && lightest > 215;
+        };
+        for (int i = depth; i < cell.width() - depth; ++i) {
+            EXPECT_TRUE(ring({cell.left() + i, cell.top()}, {0, 1})) << "top " << i;
+            EXPECT_TRUE(ring({cell.left() + i, cell.bottom()}, {0, -1})) << "bottom " << i;
+            EXPECT_TRUE(ring({cell.left(), cell.top() + i}, {1, 0})) << "left " << i;
+            EXPECT_TRUE(ring({cell.right(), cell.top() + i}, {-1, 0})) << "right " << i;
+        }
+    }
+}
+
+// New Game, playing again after the end and opening a saved game each put
+// the cursor back where it starts: hidden, and the first key shows it at the
+// bottom left.
+TEST_F(KeyboardPlay, ANewGameBringsTheCursorBackToTheBottomLeft) {
+    TMainBoard& b = Start();
+    b.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&b));
+    const QString saved = QString::fromStdString((folder / "saved.sav").string());
+    Key(b, Qt::Key_Right);
+    auto moveAway = [&] {
+        Key(b, Qt::Key_Up);
+        Key(b, Qt::Key_Right);
+        ASSERT_EQ(b.Guide().Cursor(), (CellPos{1, 1}));
+    };
+    auto expectBack = [&] {
+        EXPECT_FALSE(b.Guide().Cursor());
+        EXPECT_FALSE(CursorOn(b, 1, 1));
+        Key(b, Qt::Key_Right);
+        EXPECT_EQ(b.Guide().Cursor(), (CellPos{0, 0}));
+    };
+
+    moveAway();
+    Key(b, Qt::Key_N, Qt::ControlModifier);
+    expectBack();
+
+    dialogs->files = {saved, saved};
+    Key(b, Qt::Key_S, Qt::ControlModifier);
+    moveAway();
+    Key(b, Qt::Key_O, Qt::ControlModifier);
+    ASSERT_TRUE(dialogs->files.empty());
+    expectBack();
+
+    moveAway();
+    dialogs->answers = {true};
+    EndTheGameWithAPush();
+    ASSERT_TRUE(dialogs->log.contains("question: Confirm: Would you like to play again?"));
+    expectBack();
+}
+
 TEST_F(KeyboardPlay, WhatAClickUnderThePointerWouldTakeIsOutlined) {
     TMainBoard& b = Start();
     SetBoard({"5.........",  //
@@ -168,35 +262,79 @@ TEST_F(KeyboardPlay, ABadMoveFlashesItsCellBriefly) {
     EXPECT_EQ(LeftSide(b.BoardPanel()->grab().toImage(), 0, 1, 1), before);
 }
 
+// What a screen reader is told of the score panel. Qt tells only once a
+// reader has come, which its platform side notes as the reader's bridge
+// does.
+std::vector<std::pair<QAccessible::Event, QVariant>> scoreNotices;
+QObject* scorePanel = nullptr;
+void Listen(QAccessibleEvent* event) {
+    if (event->object() == scorePanel) {
+        const QVariant value = event->type() == QAccessible::ValueChanged
+                                   ? static_cast<QAccessibleValueChangeEvent*>(event)->value()
+                                   : QVariant();
+        scoreNotices.emplace_back(event->type(), value);
+    }
+}
+
 TEST_F(KeyboardPlay, AScreenReaderReadsTheBoardScoreAndStatus) {
     TMainBoard& b = Start();
+    Settings colours = b.GameSettings();
+    colours.Color(1) = 5;  // slot 1 shows orange
+    b.ApplySettings(colours, SettingsFrom::Player);
     SetBoard({"1.........",  //
               "1k2.......",  //
-              "1A23......"});
-    b.StateChanged();
+              "1A23b....."});
     auto read = [](QObject* object, QAccessible::Text what) {
         return QAccessible::queryAccessibleInterface(object)->text(what);
     };
     EXPECT_EQ(read(b.BoardPanel(), QAccessible::Name), "Board");
     Key(b, Qt::Key_Up);
     EXPECT_EQ(read(b.BoardPanel(), QAccessible::Description),
-              "Row 1, column 1: colour 1 piece. A click here takes 3 pieces.");
+              "Row 1, column 1: orange piece. A click here takes 3 pieces.");
     Key(b, Qt::Key_Up);
     Key(b, Qt::Key_Right);
     EXPECT_EQ(read(b.BoardPanel(), QAccessible::Description),
               "Row 2, column 2: black bomb. A click here takes 7 pieces.");
     Key(b, Qt::Key_Down);
     EXPECT_EQ(read(b.BoardPanel(), QAccessible::Description),
-              "Row 1, column 2: area piece. A click here takes 8 pieces.");
+              "Row 1, column 2: area piece. A click here takes 9 pieces.");
     Key(b, Qt::Key_Right);
     Key(b, Qt::Key_Right);
     EXPECT_EQ(read(b.BoardPanel(), QAccessible::Description),
-              "Row 1, column 4: colour 3 piece. A click here is no move.");
+              "Row 1, column 4: cyan piece. A click here is no move.");
+    Key(b, Qt::Key_Right);
+    EXPECT_EQ(read(b.BoardPanel(), QAccessible::Description),
+              "Row 1, column 5: blue bomb. A click here takes 3 pieces.");
 
-    EXPECT_EQ(read(ScorePanel(b), QAccessible::Name), "Score");
-    EXPECT_EQ(read(ScorePanel(b), QAccessible::Value), "0");
+    // The score reads as a label with the number in its name, its text and
+    // its value.
+    QAccessibleInterface* score = QAccessible::queryAccessibleInterface(ScorePanel(b));
+    EXPECT_EQ(score->role(), QAccessible::StaticText);
+    auto expectScore = [&](int n) {
+        EXPECT_EQ(score->text(QAccessible::Name), "Score: " + QString::number(n));
+        ASSERT_TRUE(score->textInterface() && score->valueInterface());
+        EXPECT_EQ(score->textInterface()->text(0, score->textInterface()->characterCount()),
+                  QString::number(n));
+        EXPECT_EQ(score->valueInterface()->currentValue(), QVariant(qlonglong{n}));
+    };
+    expectScore(0);
+
+    // A change of the score is announced, and only a change.
+    QPlatformAccessibility* platform =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
+    platform->setActive(true);
+    scorePanel = ScorePanel(b);
+    const QAccessible::UpdateHandler before = QAccessible::installUpdateHandler(Listen);
+    QTest::mouseClick(b.BoardPanel(), Qt::LeftButton, {}, CellCentre(0, 3));
+    EXPECT_TRUE(scoreNotices.empty());
     QTest::mouseClick(b.BoardPanel(), Qt::LeftButton, {}, CellCentre(0, 0));
-    EXPECT_EQ(read(ScorePanel(b), QAccessible::Value), "30");
+    QAccessible::installUpdateHandler(before);
+    platform->setActive(false);
+    using Notice = std::pair<QAccessible::Event, QVariant>;
+    EXPECT_EQ(scoreNotices, (std::vector<Notice>{{QAccessible::NameChanged, {}},
+                                                 {QAccessible::TextUpdated, {}},
+                                                 {QAccessible::ValueChanged, qlonglong{30}}}));
+    expectScore(30);
 
     game().ArrangeRowsDone(4);
     game().ArrangeAux(StripFromText("1212121212"), kColumns);
