@@ -10,8 +10,8 @@ namespace zorvane {
 namespace {
 
 // How deep the cursor's frame reaches into its cell, in design pixels: the
-// pictures keep their shapes inside, touching the outermost pixels at most
-// with a fuse's tip.
+// piece pictures keep their first pixel or two clear, so the frame takes no
+// more than the very edge of a shape or the tip of a fuse.
 constexpr int kCursorDepth = 3;
 
 }  // namespace

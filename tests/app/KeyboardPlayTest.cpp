@@ -111,92 +111,74 @@ TEST_F(KeyboardPlay, ArrowsMoveACursorThatSpaceOrEnterPlaysAndTabReachesPause) {
 
 // The cursor on a bomb whose colour is about, so that what it would take is
 // outlined too: inside the frame's three outermost pixels the bomb, fuse and
-// all, is as it was without the cursor; around it an unbroken dark and light
-// frame. At the window's own size and at twice it.
+// all, is as it was without the cursor; every line in from the cell's sides
+// crosses a dark and a light ring. At the window's own size and twice it.
 TEST_F(KeyboardPlay, TheCursorFramesItsCellAndLeavesThePieceAsItIs) {
     TMainBoard& b = Start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&b));
     for (const int factor : {1, 2}) {
         SCOPED_TRACE(factor);
         b.resize(QSize(592, 405) * factor + QSize(0, b.menuBar()->sizeHint().height()));
-        QApplication::processEvents();
         ASSERT_EQ(b.BoardPanel()->width(), 400 * factor);
         SetBoard({"2.........",  //
                   "b2........"});
         QTest::mouseMove(b.BoardPanel(), QPoint(200, 20) * factor);  // hides the cursor
         const QImage plain = b.BoardPanel()->grab().toImage();
         Key(b, Qt::Key_Up);
-        ASSERT_EQ(b.Guide().Cursor(), (CellPos{0, 0}));
         const QImage framed = b.BoardPanel()->grab().toImage();
 
         const QRect cell(0, 320 * factor, 40 * factor, 40 * factor);
         const int depth = 3 * factor;
-        int bombPixels = 0;
-        for (int y = cell.top() + depth; y <= cell.bottom() - depth; ++y) {
-            for (int x = cell.left() + depth; x <= cell.right() - depth; ++x) {
-                ASSERT_EQ(framed.pixel(x, y), plain.pixel(x, y)) << x << ", " << y;
-                bombPixels += plain.pixelColor(x, y) != QColor(128, 128, 128);
-            }
-        }
-        ASSERT_GT(bombPixels, cell.width() * cell.height() / 2);
-
-        // From every pixel of the cell's edge, `depth` pixels inwards.
-        auto ring = [&](QPoint from, QPoint inwards) {
+        const QRect inside = cell.adjusted(depth, depth, -depth, -depth);
+        ASSERT_NE(plain.pixelColor(inside.center()), QColor(128, 128, 128));
+        EXPECT_EQ(framed.copy(inside), plain.copy(inside));
+        auto crossesRings = [&](QPoint from, QPoint step) {
             int darkest = 255;
             int lightest = 0;
             for (int i = 0; i < depth; ++i) {
-                const int lightness = framed.pixelColor(from + i * inwards).lightness();
+                const int lightness = framed.pixelColor(from + i * step).lightness();
                 darkest = std::min(darkest, lightness);
                 lightest = std::max(lightest, lightness);
             }
             return darkest < 40 && lightest > 215;
         };
         for (int i = depth; i < cell.width() - depth; ++i) {
-            EXPECT_TRUE(ring({cell.left() + i, cell.top()}, {0, 1})) << "top " << i;
-            EXPECT_TRUE(ring({cell.left() + i, cell.bottom()}, {0, -1})) << "bottom " << i;
-            EXPECT_TRUE(ring({cell.left(), cell.top() + i}, {1, 0})) << "left " << i;
-            EXPECT_TRUE(ring({cell.right(), cell.top() + i}, {-1, 0})) << "right " << i;
+            EXPECT_TRUE(crossesRings({cell.left() + i, cell.top()}, {0, 1}) &&
+                        crossesRings({cell.left() + i, cell.bottom()}, {0, -1}) &&
+                        crossesRings({cell.left(), cell.top() + i}, {1, 0}) &&
+                        crossesRings({cell.right(), cell.top() + i}, {-1, 0}))
+                << i;
         }
     }
 }
 
-// New Game, playing again after the end and opening a saved game each put
-// the cursor back where it starts: hidden, and the first key shows it at the
+// New Game, opening a saved game and playing again after the end each put
+// the cursor back as at the start: hidden, and the first key shows it at the
 // bottom left.
 TEST_F(KeyboardPlay, ANewGameBringsTheCursorBackToTheBottomLeft) {
     TMainBoard& b = Start();
     b.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&b));
     const QString saved = QString::fromStdString((folder / "saved.sav").string());
+    dialogs->files = {saved, saved};
+    Key(b, Qt::Key_S, Qt::ControlModifier);
+    const std::function<void()> newGames[] = {
+        [&] { Key(b, Qt::Key_N, Qt::ControlModifier); },
+        [&] { Key(b, Qt::Key_O, Qt::ControlModifier); },
+        [&] { EndTheGameWithAPush(); },  // and play again
+    };
     Key(b, Qt::Key_Right);
-    auto moveAway = [&] {
+    for (const auto& newGame : newGames) {
         Key(b, Qt::Key_Up);
         Key(b, Qt::Key_Right);
         ASSERT_EQ(b.Guide().Cursor(), (CellPos{1, 1}));
-    };
-    auto expectBack = [&] {
+        newGame();
         EXPECT_FALSE(b.Guide().Cursor());
-        EXPECT_FALSE(CursorOn(b, 1, 1));
         Key(b, Qt::Key_Right);
         EXPECT_EQ(b.Guide().Cursor(), (CellPos{0, 0}));
-    };
-
-    moveAway();
-    Key(b, Qt::Key_N, Qt::ControlModifier);
-    expectBack();
-
-    dialogs->files = {saved, saved};
-    Key(b, Qt::Key_S, Qt::ControlModifier);
-    moveAway();
-    Key(b, Qt::Key_O, Qt::ControlModifier);
-    ASSERT_TRUE(dialogs->files.empty());
-    expectBack();
-
-    moveAway();
-    dialogs->answers = {true};
-    EndTheGameWithAPush();
-    ASSERT_TRUE(dialogs->log.contains("question: Confirm: Would you like to play again?"));
-    expectBack();
+    }
+    EXPECT_TRUE(dialogs->files.empty());
+    EXPECT_TRUE(dialogs->log.contains("question: Confirm: Would you like to play again?"));
 }
 
 TEST_F(KeyboardPlay, WhatAClickUnderThePointerWouldTakeIsOutlined) {
@@ -265,14 +247,11 @@ TEST_F(KeyboardPlay, ABadMoveFlashesItsCellBriefly) {
 // What a screen reader is told of the score panel. Qt tells only once a
 // reader has come, which its platform side notes as the reader's bridge
 // does.
-std::vector<std::pair<QAccessible::Event, QVariant>> scoreNotices;
+std::vector<QAccessible::Event> scoreNotices;
 QObject* scorePanel = nullptr;
 void Listen(QAccessibleEvent* event) {
     if (event->object() == scorePanel) {
-        const QVariant value = event->type() == QAccessible::ValueChanged
-                                   ? static_cast<QAccessibleValueChangeEvent*>(event)->value()
-                                   : QVariant();
-        scoreNotices.emplace_back(event->type(), value);
+        scoreNotices.push_back(event->type());
     }
 }
 
@@ -300,41 +279,31 @@ TEST_F(KeyboardPlay, AScreenReaderReadsTheBoardScoreAndStatus) {
               "Row 1, column 2: area piece. A click here takes 9 pieces.");
     Key(b, Qt::Key_Right);
     Key(b, Qt::Key_Right);
-    EXPECT_EQ(read(b.BoardPanel(), QAccessible::Description),
-              "Row 1, column 4: cyan piece. A click here is no move.");
     Key(b, Qt::Key_Right);
     EXPECT_EQ(read(b.BoardPanel(), QAccessible::Description),
               "Row 1, column 5: blue bomb. A click here takes 3 pieces.");
 
-    // The score reads as a label with the number in its name, its text and
-    // its value.
+    // The score reads as a label with the number in its name and text, and
+    // as its value; a change, and only a change, is announced.
     QAccessibleInterface* score = QAccessible::queryAccessibleInterface(ScorePanel(b));
     EXPECT_EQ(score->role(), QAccessible::StaticText);
-    auto expectScore = [&](int n) {
-        EXPECT_EQ(score->text(QAccessible::Name), "Score: " + QString::number(n));
-        ASSERT_TRUE(score->textInterface() && score->valueInterface());
-        EXPECT_EQ(score->textInterface()->text(0, score->textInterface()->characterCount()),
-                  QString::number(n));
-        EXPECT_EQ(score->valueInterface()->currentValue(), QVariant(qlonglong{n}));
-    };
-    expectScore(0);
-
-    // A change of the score is announced, and only a change.
+    EXPECT_EQ(score->text(QAccessible::Name), "Score: 0");
     QPlatformAccessibility* platform =
         QGuiApplicationPrivate::platformIntegration()->accessibility();
     platform->setActive(true);
     scorePanel = ScorePanel(b);
-    const QAccessible::UpdateHandler before = QAccessible::installUpdateHandler(Listen);
-    QTest::mouseClick(b.BoardPanel(), Qt::LeftButton, {}, CellCentre(0, 3));
+    QAccessible::installUpdateHandler(Listen);
+    QTest::mouseClick(b.BoardPanel(), Qt::LeftButton, {}, CellCentre(0, 3));  // a bad move
     EXPECT_TRUE(scoreNotices.empty());
     QTest::mouseClick(b.BoardPanel(), Qt::LeftButton, {}, CellCentre(0, 0));
-    QAccessible::installUpdateHandler(before);
+    QAccessible::installUpdateHandler(nullptr);
     platform->setActive(false);
-    using Notice = std::pair<QAccessible::Event, QVariant>;
-    EXPECT_EQ(scoreNotices, (std::vector<Notice>{{QAccessible::NameChanged, {}},
-                                                 {QAccessible::TextUpdated, {}},
-                                                 {QAccessible::ValueChanged, qlonglong{30}}}));
-    expectScore(30);
+    EXPECT_EQ(scoreNotices, (std::vector{QAccessible::NameChanged, QAccessible::TextUpdated,
+                                         QAccessible::ValueChanged}));
+    EXPECT_EQ(score->text(QAccessible::Name), "Score: 30");
+    ASSERT_TRUE(score->textInterface() && score->valueInterface());
+    EXPECT_EQ(score->textInterface()->text(0, 2), "30");
+    EXPECT_EQ(score->valueInterface()->currentValue(), QVariant(qlonglong{30}));
 
     game().ArrangeRowsDone(4);
     game().ArrangeAux(StripFromText("1212121212"), kColumns);
