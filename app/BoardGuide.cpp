@@ -17,27 +17,14 @@ namespace {
 
 constexpr int kFlashMilliseconds = 180;
 
-QString CellWords(const TCell& cell) {
-    static const char* const kSpecials[] = {"area piece",  "row piece",     "column piece",
-                                            "cross piece", "rows-up piece", "everything piece"};
-    if (cell.IsBomb && cell.IsSpecial) {
-        if (cell.SpecialNum >= 1 && cell.SpecialNum <= kSpecialKinds) {
-            return kSpecials[cell.SpecialNum - 1];
-        }
-        return "unknown piece";
-    }
-    if (cell.IsBomb) {
-        return cell.Pic == 0 ? QString("black bomb") : QString("colour %1 bomb").arg(cell.Pic);
-    }
-    return cell.Pic == 0 ? QString("empty") : QString("colour %1 piece").arg(cell.Pic);
-}
-
 }  // namespace
 
-BoardGuide::BoardGuide(TPaintPanel* board, std::function<Game*()> game, QObject* parent)
+BoardGuide::BoardGuide(TPaintPanel* board, std::function<Game*()> game, const Settings& settings,
+                       QObject* parent)
     : QObject(parent),
       board_(board),
       game_(std::move(game)),
+      settings_(settings),
       flashFade_(new QVariantAnimation(this)) {
     board_->setFocusPolicy(Qt::StrongFocus);
     board_->setMouseTracking(true);
@@ -73,6 +60,11 @@ void BoardGuide::Refresh() {
     // A new game may have fewer rows.
     cursor_.row = std::min(cursor_.row, NumRows() - 1);
     Update(true);
+}
+
+void BoardGuide::Restart() {
+    cursor_ = {};
+    HideCursor();
 }
 
 void BoardGuide::FlashBadMove(int row, int col) {
@@ -228,6 +220,29 @@ void BoardGuide::Repaint(const std::vector<CellPos>& cells) {
     }
 }
 
+QString BoardGuide::CellWords(const TCell& cell) const {
+    static const char* const kSpecials[] = {"area piece",  "row piece",     "column piece",
+                                            "cross piece", "rows-up piece", "everything piece"};
+    if (cell.IsBomb && cell.IsSpecial) {
+        if (cell.SpecialNum >= 1 && cell.SpecialNum <= kSpecialKinds) {
+            return kSpecials[cell.SpecialNum - 1];
+        }
+        return "unknown piece";
+    }
+    if (cell.Pic < 1 || cell.Pic > kColours) {
+        return cell.IsBomb ? "black bomb" : "empty";
+    }
+    // The colour the player sees, as the options dialog names it; a slot
+    // holding none of the nine shows its own, as its pictures do.
+    std::size_t colour = static_cast<std::size_t>(settings_.Color(cell.Pic));
+    if (colour < 1 || colour > kPieceColourNames.size()) {
+        colour = static_cast<std::size_t>(cell.Pic);
+    }
+    const std::string_view name = kPieceColourNames[colour - 1];
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())).toLower() +
+           (cell.IsBomb ? " bomb" : " piece");
+}
+
 QString BoardGuide::Describe() const {
     const Game* game = game_();
     const auto target = Target();
@@ -254,7 +269,15 @@ QString BoardGuide::Describe() const {
 
 void BoardGuide::Paint(QPainter& painter) const {
     const int rows = NumRows();
+    painter.save();
+    if (shownCursor_) {
+        // The piece under the cursor shows untouched: it is what Space plays.
+        painter.setClipRegion(QRegion(QRect({}, board_->DesignSize()))
+                                  .subtracted(CursorClearArea(*shownCursor_, rows)),
+                              Qt::IntersectClip);
+    }
     PaintTakeOutline(painter, outline_, rows);
+    painter.restore();
     if (shownCursor_) {
         PaintCursor(painter, *shownCursor_, rows);
     }

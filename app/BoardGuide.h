@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/Game.h"
+#include "persistence/Settings.h"
 
 class QKeyEvent;
 class QPainter;
@@ -24,14 +25,19 @@ class TPaintPanel;
 class BoardGuide : public QObject {
     Q_OBJECT
   public:
-    // `game` gives the running game or null before the start-up. The guide
-    // makes the board focusable, tracks the pointer over it and watches its
-    // keys; it belongs to `parent`.
-    BoardGuide(TPaintPanel* board, std::function<Game*()> game, QObject* parent);
+    // `game` gives the running game or null before the start-up; `settings`
+    // name the colours the slots show. The guide makes the board focusable,
+    // tracks the pointer over it and watches its keys; it belongs to
+    // `parent`.
+    BoardGuide(TPaintPanel* board, std::function<Game*()> game, const Settings& settings,
+               QObject* parent);
 
     // After any change of the game: the outline and description follow the
     // new board (the whole board is being repainted anyway).
     void Refresh();
+    // A new game: the cursor goes back to the bottom-left cell, hidden until
+    // a key shows it, as at the start.
+    void Restart();
     // Draws the outline, the cursor and the flash over the painted cells.
     void Paint(QPainter& painter) const;
     // A short flash on the cell of a bad move.
@@ -66,10 +72,13 @@ class BoardGuide : public QObject {
     void Update(bool wholeBoard);
     void Repaint(const std::vector<CellPos>& cells);
     QString Describe() const;
+    // "orange piece", "blue bomb", "black bomb", "area piece", "empty".
+    QString CellWords(const TCell& cell) const;
     int NumRows() const;
 
     TPaintPanel* board_;
     std::function<Game*()> game_;
+    const Settings& settings_;
     CellPos cursor_{};
     bool cursorShown_ = false;
     std::optional<CellPos> pointer_;

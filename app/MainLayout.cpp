@@ -60,7 +60,7 @@ void TMainBoard::BuildLayout() {
     Panel1->installEventFilter(this);
     Panel1->setContextMenuPolicy(Qt::CustomContextMenu);
     guide_ = new BoardGuide(
-        Panel1, [this] { return CurrentGame(); }, this);
+        Panel1, [this] { return CurrentGame(); }, settings_, this);
     motion_ = new MoveMotion(Panel1, this);
     guide_->PlayCell = [this](int tag) { PlayBoardCell(tag); };
     // The outline comes back once the pieces have landed.
@@ -113,6 +113,9 @@ void TMainBoard::BuildLayout() {
     };
     Panel5->installEventFilter(this);
     Panel5->setAccessibleName("Score");
+    // From the first look a reader takes it reads as the score, which starts
+    // at 0.
+    Panel5->SetAccessibleValue("0");
 
     LevelLabel = MakeLabel(*view_, Panel4, "LevelLabel", "Level: 1", {53, 72}, 21);
 

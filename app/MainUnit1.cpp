@@ -327,6 +327,10 @@ std::string TMainBoard::TodayText() {
     return ShortDateToday();
 }
 
+void TMainBoard::GameBegun() {
+    guide_->Restart();
+}
+
 void TMainBoard::BadMove(int row, int col) {
     guide_->FlashBadMove(row, col);
 }

@@ -128,6 +128,7 @@ class TMainBoard : public QMainWindow, public GameHost {
     std::string TodayText() override;
     void CloseMainWindow() override;
     void StateChanged() override;
+    void GameBegun() override;
     void BadMove(int row, int col) override;
 
   protected:

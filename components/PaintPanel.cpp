@@ -1,39 +1,15 @@
 #include "components/PaintPanel.h"
 
 #include <QAccessible>
-#include <QAccessibleWidget>
 #include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
+#include "components/PaintPanelAccessible.h"
+
 namespace zorvane {
-
-namespace {
-
-// A panel with a value reads as text; a plain one as a client area.
-class PaintPanelAccessible : public QAccessibleWidget {
-  public:
-    explicit PaintPanelAccessible(TPaintPanel* panel)
-        : QAccessibleWidget(panel, panel->AccessibleValue().isEmpty() ? QAccessible::Client
-                                                                      : QAccessible::StaticText) {}
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value) {
-            return static_cast<const TPaintPanel*>(widget())->AccessibleValue();
-        }
-        return QAccessibleWidget::text(t);
-    }
-};
-
-QAccessibleInterface* PaintPanelInterface(const QString&, QObject* object) {
-    if (auto* panel = qobject_cast<TPaintPanel*>(object)) {
-        return new PaintPanelAccessible(panel);
-    }
-    return nullptr;
-}
-
-}  // namespace
 
 TPaintPanel::TPaintPanel(QWidget* parent)
     : QWidget(parent), color_(palette().color(QPalette::Window)) {
@@ -58,9 +34,18 @@ void TPaintPanel::SetAccessibleValue(const QString& value) {
     if (value == accessibleValue_) {
         return;
     }
+    const QString before = accessibleValue_;
     accessibleValue_ = value;
-    QAccessibleValueChangeEvent event(this, value);
-    QAccessible::updateAccessibility(&event);
+    // The value is in the name, the text and the value a reader reads, and
+    // each has its own notice.
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    QAccessibleTextUpdateEvent text(this, 0, before, value);
+    QAccessible::updateAccessibility(&text);
+    bool number = false;
+    const qlonglong n = value.toLongLong(&number);
+    QAccessibleValueChangeEvent changed(this, number ? QVariant(n) : QVariant());
+    QAccessible::updateAccessibility(&changed);
 }
 
 void TPaintPanel::SetBevelWidth(int width) {

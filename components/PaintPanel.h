@@ -33,7 +33,8 @@ class TPaintPanel : public QWidget {
     void SetBuffered(bool buffered);
 
     // What a screen reader reads as the panel's value (the score shown in
-    // pictures, say); its name and description are the widget's own.
+    // pictures, say); PaintPanelAccessible.h says how. A change is announced
+    // to the reader.
     QString AccessibleValue() const { return accessibleValue_; }
     void SetAccessibleValue(const QString& value);
 

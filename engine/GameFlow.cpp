@@ -28,6 +28,7 @@ void Game::ResetForNewGame() {
     ResetScore();
     ResetProgressDisplays();
     LevelUp();
+    host_.GameBegun();
 }
 
 void Game::BtnPauseClick() {

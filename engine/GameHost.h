@@ -44,6 +44,10 @@ class GameHost {
     // The board, the preview strip or the status panel changed.
     virtual void StateChanged() {}
 
+    // A game begins afresh: New Game, playing again after the end, or a saved
+    // game opened. Called before the StateChanged that shows it.
+    virtual void GameBegun() {}
+
     // A click on the cell was no move (its sound, if on, has been played).
     virtual void BadMove(int /*row*/, int /*col*/) {}
 };

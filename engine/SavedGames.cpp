@@ -53,6 +53,7 @@ bool Game::LoadGameFrom(const std::string& path) {
     UndoAllowed = false;
     ClearAux();
     ResumeClockAfterDialog();
+    host_.GameBegun();
     host_.StateChanged();
     return true;
 }

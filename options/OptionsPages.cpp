@@ -110,8 +110,10 @@ QWidget* TFrmOptions::BuildPiecesPage() {
 
     auto* colours = new QGroupBox(" Piece Colors ", page);
     colours->setGeometry(166, 8, 224, 316);
-    const QStringList colourNames = {"Gray",   "Blue", "Cyan",   "Green", "Orange",
-                                     "Purple", "Red",  "Yellow", "Pink"};
+    QStringList colourNames;
+    for (const std::string_view name : kPieceColourNames) {
+        colourNames << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    }
     for (int i = 0; i < 6; ++i) {
         auto* list = new QComboBox(colours);
         list->addItems(colourNames);

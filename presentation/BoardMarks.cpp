@@ -1,10 +1,20 @@
 #include "presentation/BoardMarks.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "presentation/BoardPainter.h"
 
 namespace zorvane {
+
+namespace {
+
+// How deep the cursor's frame reaches into its cell, in design pixels: the
+// piece pictures keep their first pixel or two clear, so the frame takes no
+// more than the very edge of a shape or the tip of a fuse.
+constexpr int kCursorDepth = 3;
+
+}  // namespace
 
 QRect CellRect(CellPos cell, int numRows) {
     return {cell.col * kCellPixels, (numRows - 1 - cell.row) * kCellPixels, kCellPixels,
@@ -47,33 +57,36 @@ void PaintTakeOutline(QPainter& painter, const std::vector<CellPos>& cells, int 
 }
 
 void PaintCursor(QPainter& painter, CellPos cell, int numRows) {
-    const QRect r = CellRect(cell, numRows);
-    painter.save();
-    painter.setPen(Qt::NoPen);
-    // Rings from the outside in: 2 black, 3 white, 2 black.
+    const QTransform toDevice = painter.transform();
+    const QRectF at = toDevice.mapRect(QRectF(CellRect(cell, numRows)));
+    const QRect r(QPoint(qRound(at.left()), qRound(at.top())),
+                  QPoint(qRound(at.right()) - 1, qRound(at.bottom()) - 1));
+    // The frame's depth in whole device pixels, never deeper than its design
+    // depth: black edges, and white between them taking what is left over.
+    const int depth =
+        std::max(kCursorDepth, static_cast<int>(std::floor(kCursorDepth * toDevice.m11() + 1e-9)));
+    const int edge = depth / kCursorDepth;
     const struct {
-        int inset;
-        int width;
+        int from;
+        int to;
         QColor colour;
-    } rings[] = {{0, 7, Qt::black}, {2, 3, Qt::white}};
+    } rings[] = {
+        {0, edge, Qt::black}, {edge, depth - edge, Qt::white}, {depth - edge, depth, Qt::black}};
+    painter.save();
+    painter.resetTransform();
     for (const auto& ring : rings) {
-        const QRect outer = r.adjusted(ring.inset, ring.inset, -ring.inset, -ring.inset);
-        const QRect inner = outer.adjusted(ring.width, ring.width, -ring.width, -ring.width);
-        QRegion frame = QRegion(outer).subtracted(QRegion(inner));
-        for (const QRect& part : frame) {
+        const QRect outer = r.adjusted(ring.from, ring.from, -ring.from, -ring.from);
+        const QRect inner = r.adjusted(ring.to, ring.to, -ring.to, -ring.to);
+        for (const QRect& part : QRegion(outer).subtracted(QRegion(inner))) {
             painter.fillRect(part, ring.colour);
         }
     }
-    // Corner ticks pointing inwards tell the cursor from a group's outline.
-    const int tick = 12;
-    for (const QPoint corner : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()}) {
-        const int dx = corner.x() == r.left() ? 1 : -1;
-        const int dy = corner.y() == r.top() ? 1 : -1;
-        const QPoint at = corner + QPoint(7 * dx, 7 * dy);
-        painter.fillRect(QRect(at, at + QPoint(dx * (tick - 1), dy * 2)).normalized(), Qt::black);
-        painter.fillRect(QRect(at, at + QPoint(dx * 2, dy * (tick - 1))).normalized(), Qt::black);
-    }
     painter.restore();
+}
+
+QRect CursorClearArea(CellPos cell, int numRows) {
+    return CellRect(cell, numRows)
+        .adjusted(kCursorDepth, kCursorDepth, -kCursorDepth, -kCursorDepth);
 }
 
 void PaintBadMoveFlash(QPainter& painter, CellPos cell, int numRows, qreal strength) {

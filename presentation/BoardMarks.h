@@ -17,8 +17,13 @@ QRect CellRect(CellPos cell, int numRows);
 // A white band with black edges along the border of the group, over a light
 // wash, so it shows on every piece colour and board colour.
 void PaintTakeOutline(QPainter& painter, const std::vector<CellPos>& cells, int numRows);
-// A thick black, white and black frame with corner ticks, unlike the outline.
+// A thin black, white and black frame in the cell's outermost design pixels,
+// where the pictures leave their margin, so the piece, fuse and all, shows
+// as it is. Its rings are whole device pixels, sharp at any scale.
 void PaintCursor(QPainter& painter, CellPos cell, int numRows);
+// The part of the cursor's cell its frame leaves clear; the other marks keep
+// out of it.
+QRect CursorClearArea(CellPos cell, int numRows);
 // A red frame and wash of the given strength, 0 (gone) to 1.
 void PaintBadMoveFlash(QPainter& painter, CellPos cell, int numRows, qreal strength);
 

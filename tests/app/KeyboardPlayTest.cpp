@@ -2,7 +2,11 @@
 // of a bad move, and what a screen reader reads; all through real key and
 // mouse events on the main window.
 
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QAccessible>
+#include <QMenuBar>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
@@ -24,11 +28,11 @@ QColor RightSide(const QImage& shot, int row, int col, int inset, int rows = 9) 
     return shot.pixelColor(col * 40 + 39 - inset, (rows - 1 - row) * 40 + 20);
 }
 
-// The cursor's frame: white three to four pixels in, black five in.
+// The cursor's frame: black, white and black, one pixel each, at the edge.
 bool CursorOn(TMainBoard& b, int row, int col) {
     const QImage shot = b.BoardPanel()->grab().toImage();
-    return LeftSide(shot, row, col, 3) == Qt::white && LeftSide(shot, row, col, 5) == Qt::black &&
-           RightSide(shot, row, col, 3) == Qt::white;
+    return LeftSide(shot, row, col, 0) == Qt::black && LeftSide(shot, row, col, 1) == Qt::white &&
+           LeftSide(shot, row, col, 2) == Qt::black && RightSide(shot, row, col, 1) == Qt::white;
 }
 
 // A group's outline: white two pixels in from a side that borders the
@@ -105,6 +109,78 @@ TEST_F(KeyboardPlay, ArrowsMoveACursorThatSpaceOrEnterPlaysAndTabReachesPause) {
     EXPECT_FALSE(CursorOn(b, 1, 0));
 }
 
+// The cursor on a bomb whose colour is about, so that what it would take is
+// outlined too: inside the frame's three outermost pixels the bomb, fuse and
+// all, is as it was without the cursor; every line in from the cell's sides
+// crosses a dark and a light ring. At the window's own size and twice it.
+TEST_F(KeyboardPlay, TheCursorFramesItsCellAndLeavesThePieceAsItIs) {
+    TMainBoard& b = Start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&b));
+    for (const int factor : {1, 2}) {
+        SCOPED_TRACE(factor);
+        b.resize(QSize(592, 405) * factor + QSize(0, b.menuBar()->sizeHint().height()));
+        ASSERT_EQ(b.BoardPanel()->width(), 400 * factor);
+        SetBoard({"2.........",  //
+                  "b2........"});
+        QTest::mouseMove(b.BoardPanel(), QPoint(200, 20) * factor);  // hides the cursor
+        const QImage plain = b.BoardPanel()->grab().toImage();
+        Key(b, Qt::Key_Up);
+        const QImage framed = b.BoardPanel()->grab().toImage();
+
+        const QRect cell(0, 320 * factor, 40 * factor, 40 * factor);
+        const int depth = 3 * factor;
+        const QRect inside = cell.adjusted(depth, depth, -depth, -depth);
+        ASSERT_NE(plain.pixelColor(inside.center()), QColor(128, 128, 128));
+        EXPECT_EQ(framed.copy(inside), plain.copy(inside));
+        auto crossesRings = [&](QPoint from, QPoint step) {
+            int darkest = 255;
+            int lightest = 0;
+            for (int i = 0; i < depth; ++i) {
+                const int lightness = framed.pixelColor(from + i * step).lightness();
+                darkest = std::min(darkest, lightness);
+                lightest = std::max(lightest, lightness);
+            }
+            return darkest < 40 && lightest > 215;
+        };
+        for (int i = depth; i < cell.width() - depth; ++i) {
+            EXPECT_TRUE(crossesRings({cell.left() + i, cell.top()}, {0, 1}) &&
+                        crossesRings({cell.left() + i, cell.bottom()}, {0, -1}) &&
+                        crossesRings({cell.left(), cell.top() + i}, {1, 0}) &&
+                        crossesRings({cell.right(), cell.top() + i}, {-1, 0}))
+                << i;
+        }
+    }
+}
+
+// New Game, opening a saved game and playing again after the end each put
+// the cursor back as at the start: hidden, and the first key shows it at the
+// bottom left.
+TEST_F(KeyboardPlay, ANewGameBringsTheCursorBackToTheBottomLeft) {
+    TMainBoard& b = Start();
+    b.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&b));
+    const QString saved = QString::fromStdString((folder / "saved.sav").string());
+    dialogs->files = {saved, saved};
+    Key(b, Qt::Key_S, Qt::ControlModifier);
+    const std::function<void()> newGames[] = {
+        [&] { Key(b, Qt::Key_N, Qt::ControlModifier); },
+        [&] { Key(b, Qt::Key_O, Qt::ControlModifier); },
+        [&] { EndTheGameWithAPush(); },  // and play again
+    };
+    Key(b, Qt::Key_Right);
+    for (const auto& newGame : newGames) {
+        Key(b, Qt::Key_Up);
+        Key(b, Qt::Key_Right);
+        ASSERT_EQ(b.Guide().Cursor(), (CellPos{1, 1}));
+        newGame();
+        EXPECT_FALSE(b.Guide().Cursor());
+        Key(b, Qt::Key_Right);
+        EXPECT_EQ(b.Guide().Cursor(), (CellPos{0, 0}));
+    }
+    EXPECT_TRUE(dialogs->files.empty());
+    EXPECT_TRUE(dialogs->log.contains("question: Confirm: Would you like to play again?"));
+}
+
 TEST_F(KeyboardPlay, WhatAClickUnderThePointerWouldTakeIsOutlined) {
     TMainBoard& b = Start();
     SetBoard({"5.........",  //
@@ -168,35 +244,66 @@ TEST_F(KeyboardPlay, ABadMoveFlashesItsCellBriefly) {
     EXPECT_EQ(LeftSide(b.BoardPanel()->grab().toImage(), 0, 1, 1), before);
 }
 
+// What a screen reader is told of the score panel. Qt tells only once a
+// reader has come, which its platform side notes as the reader's bridge
+// does.
+std::vector<QAccessible::Event> scoreNotices;
+QObject* scorePanel = nullptr;
+void Listen(QAccessibleEvent* event) {
+    if (event->object() == scorePanel) {
+        scoreNotices.push_back(event->type());
+    }
+}
+
 TEST_F(KeyboardPlay, AScreenReaderReadsTheBoardScoreAndStatus) {
     TMainBoard& b = Start();
+    Settings colours = b.GameSettings();
+    colours.Color(1) = 5;  // slot 1 shows orange
+    b.ApplySettings(colours, SettingsFrom::Player);
     SetBoard({"1.........",  //
               "1k2.......",  //
-              "1A23......"});
-    b.StateChanged();
+              "1A23b....."});
     auto read = [](QObject* object, QAccessible::Text what) {
         return QAccessible::queryAccessibleInterface(object)->text(what);
     };
     EXPECT_EQ(read(b.BoardPanel(), QAccessible::Name), "Board");
     Key(b, Qt::Key_Up);
     EXPECT_EQ(read(b.BoardPanel(), QAccessible::Description),
-              "Row 1, column 1: colour 1 piece. A click here takes 3 pieces.");
+              "Row 1, column 1: orange piece. A click here takes 3 pieces.");
     Key(b, Qt::Key_Up);
     Key(b, Qt::Key_Right);
     EXPECT_EQ(read(b.BoardPanel(), QAccessible::Description),
               "Row 2, column 2: black bomb. A click here takes 7 pieces.");
     Key(b, Qt::Key_Down);
     EXPECT_EQ(read(b.BoardPanel(), QAccessible::Description),
-              "Row 1, column 2: area piece. A click here takes 8 pieces.");
+              "Row 1, column 2: area piece. A click here takes 9 pieces.");
+    Key(b, Qt::Key_Right);
     Key(b, Qt::Key_Right);
     Key(b, Qt::Key_Right);
     EXPECT_EQ(read(b.BoardPanel(), QAccessible::Description),
-              "Row 1, column 4: colour 3 piece. A click here is no move.");
+              "Row 1, column 5: blue bomb. A click here takes 3 pieces.");
 
-    EXPECT_EQ(read(ScorePanel(b), QAccessible::Name), "Score");
-    EXPECT_EQ(read(ScorePanel(b), QAccessible::Value), "0");
+    // The score reads as a label with the number in its name and text, and
+    // as its value; a change, and only a change, is announced.
+    QAccessibleInterface* score = QAccessible::queryAccessibleInterface(ScorePanel(b));
+    EXPECT_EQ(score->role(), QAccessible::StaticText);
+    EXPECT_EQ(score->text(QAccessible::Name), "Score: 0");
+    QPlatformAccessibility* platform =
+        QGuiApplicationPrivate::platformIntegration()->accessibility();
+    platform->setActive(true);
+    scorePanel = ScorePanel(b);
+    QAccessible::installUpdateHandler(Listen);
+    QTest::mouseClick(b.BoardPanel(), Qt::LeftButton, {}, CellCentre(0, 3));  // a bad move
+    EXPECT_TRUE(scoreNotices.empty());
     QTest::mouseClick(b.BoardPanel(), Qt::LeftButton, {}, CellCentre(0, 0));
-    EXPECT_EQ(read(ScorePanel(b), QAccessible::Value), "30");
+    QAccessible::installUpdateHandler(nullptr);
+    platform->setActive(false);
+    EXPECT_EQ(scoreNotices, (std::vector{QAccessible::NameChanged, QAccessible::TextUpdated,
+                                         QAccessible::ValueChanged}));
+    EXPECT_EQ(score->text(QAccessible::Name), "Score: 30");
+    ASSERT_TRUE(score->textInterface() && score->valueInterface());
+    EXPECT_EQ(score->textInterface()->text(0, 2), "30");
+    EXPECT_EQ(score->valueInterface()->currentValue(), QVariant(qlonglong{30}));
 
     game().ArrangeRowsDone(4);
     game().ArrangeAux(StripFromText("1212121212"), kColumns);
