@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <memory>
 
+#include "app/CommandLine.h"
 #include "app/MainUnit1.h"
 #include "app/NoDisplay.h"
 #include "app/SignalQuit.h"
@@ -24,6 +25,11 @@ std::unique_ptr<QApplication> OpenApplication(int& argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // --help and --version answer without a display.
+    const zorvane::CommandLine line = zorvane::ReadCommandLine(argc, argv);
+    if (line.action != zorvane::CommandLine::Action::Play) {
+        return zorvane::AnswerCommandLine(line);
+    }
     const std::unique_ptr<QApplication> app = OpenApplication(argc, argv);
     // Dialogs, message boxes and choosers open over the main window and on screen.
     zorvane::PlaceOwnedWindowsOverOwners(*app);
@@ -39,6 +45,7 @@ int main(int argc, char** argv) {
     const std::string folder = zorvane::ProgramFolder();
     zorvane::TMainBoard board(std::make_unique<zorvane::QtDialogService>(),
                               std::make_unique<zorvane::ModuleMediaService>(folder), folder);
+    board.OpenAtStart(line.file);
     signalQuit.SetWindow(&board);
     board.show();
     // Without a window manager a shown window stays inactive, and the game
