@@ -17,7 +17,6 @@ Game::Game(const Settings& settings, GameHost& host, RandomSource& random, HighS
 void Game::StartUp() {
     StopClock();
     EngineIdle = true;
-    inProgress_ = false;
     UndoAllowed = false;
     RowsDone = 0;
     Paused = false;

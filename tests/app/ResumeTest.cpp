@@ -16,6 +16,17 @@ class Resume : public AppTest {
         std::ifstream in(folder / name, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), {}};
     }
+    // Every row of the board, bottom first.
+    std::string Rows() {
+        std::string text;
+        for (int row = 0; row < game().NumRows(); ++row) {
+            for (int col = 0; col < kColumns; ++col) {
+                text += CharFromCell(game().State().Board[col][row]);
+            }
+            text += '/';
+        }
+        return text;
+    }
     // The player takes the group at the bottom left, as in SetBoard below.
     void PlayAMove() {
         SetBoard({"2.........", "111......."});
@@ -30,13 +41,13 @@ TEST_F(Resume, AGameClosedMidPlayComesBackPausedWithItsBoardScoreAndLevel) {
     game().ArrangeScore(1200);
     PlayAMove();
     PauseButton(b)->click();  // paused, still in progress
-    const SavedGame left = game().CurrentSavedGame();
+    const std::string left = Rows();
     b.close();
     ASSERT_TRUE(Kept());
 
     TMainBoard& again = Start();
     EXPECT_FALSE(Kept());
-    EXPECT_EQ(game().CurrentSavedGame().Cells, left.Cells);
+    EXPECT_EQ(Rows(), left);
     EXPECT_EQ(game().State().Score, 1230);
     EXPECT_EQ(game().State().Status.DigitText(), "____1230");
     EXPECT_EQ(StatusLabel(again, "LevelLabel")->text(), "Level: 4");
@@ -128,6 +139,12 @@ TEST_F(Resume, AFileNamedAtStartOpensInsteadAndTheGameLeftWaits) {
         << dialogs->log[0].toStdString();
     EXPECT_EQ(game().State().Score, 0);
     EXPECT_EQ(Read("Resume.SAV"), "Score=555\r\n");
+
+    // Named itself, the game left is resumed as at any start.
+    board.reset();
+    Start((folder / "." / "Resume.SAV").string());
+    EXPECT_EQ(game().State().Score, 555);
+    EXPECT_FALSE(Kept());
 }
 
 }  // namespace
