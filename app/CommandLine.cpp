@@ -115,6 +115,7 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
             } else if (option->takesValue && !valueAttached && ++i >= argc) {
                 refuse("the option " + std::string(arg) + " needs a value");
             }
+            line.platformNamed = line.platformNamed || (option && option->name == "platform");
         }
     }
     if (!line.problem.empty()) {

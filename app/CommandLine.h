@@ -14,6 +14,8 @@ struct CommandLine {
     std::string file;
     // Why the line was refused: one line, naming what was wrong.
     std::string problem;
+    // -platform chose the window system, as QT_QPA_PLATFORM does.
+    bool platformNamed = false;
 };
 
 // Reads argv[1] .. argv[argc - 1]. Qt's options are taken with one dash or

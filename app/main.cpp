@@ -16,8 +16,8 @@
 namespace {
 
 // Opens the display, or ends the program with one line saying why not.
-std::unique_ptr<QApplication> OpenApplication(int& argc, char** argv) {
-    zorvane::ExitWhenNoDisplayIsNamed();
+std::unique_ptr<QApplication> OpenApplication(int& argc, char** argv, bool platformNamed) {
+    zorvane::ExitWhenNoDisplayIsNamed(platformNamed);
     const zorvane::DisplayOpening opening;
     return std::make_unique<QApplication>(argc, argv);
 }
@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     if (line.action != zorvane::CommandLine::Action::Play) {
         return zorvane::AnswerCommandLine(line);
     }
-    const std::unique_ptr<QApplication> app = OpenApplication(argc, argv);
+    const std::unique_ptr<QApplication> app = OpenApplication(argc, argv, line.platformNamed);
     // Dialogs, message boxes and choosers open over the main window and on screen.
     zorvane::PlaceOwnedWindowsOverOwners(*app);
     // From the very start, so a signal is never lost; it is acted on once the
