@@ -190,6 +190,7 @@ bool TMainBoard::event(QEvent* event) {
 }
 
 void TMainBoard::closeEvent(QCloseEvent* event) {
+    KeepGameForNextStart();
     if (game_) {
         game_->SaveHighScoresAtQuit();
     }
@@ -203,6 +204,7 @@ void TMainBoard::FormActivate() {
     }
     startUpDone_ = true;
     InitialLoad();
+    OpenGameAtStart();
     // Left full screen, it comes back full screen.
     if (remembered_ && remembered_->fullScreen) {
         showFullScreen();

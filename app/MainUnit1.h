@@ -72,6 +72,9 @@ class TMainBoard : public QMainWindow, public GameHost {
     void FormActivate();
     // Sizes the window for 12 or 16 rows; nothing for any other value.
     void StretchBoard(int rows);
+    // A saved game to open at start, before the start-up runs; the game left
+    // at the last close then waits for a later start. Empty for none.
+    void OpenAtStart(std::string file) { fileToOpen_ = std::move(file); }
 
     // The commands of the menus, the context menu and the pause button.
     void NewSubMenuClick();
@@ -133,8 +136,8 @@ class TMainBoard : public QMainWindow, public GameHost {
 
   protected:
     bool event(QEvent* event) override;
-    // However the window closes, high scores not written yet get their last
-    // chance.
+    // However the window closes, a game in progress is kept for the next
+    // start, and high scores not written yet get their last chance.
     void closeEvent(QCloseEvent* event) override;
     // Keeps the Full Screen item's check mark with the window's state.
     void changeEvent(QEvent* event) override;
@@ -144,6 +147,13 @@ class TMainBoard : public QMainWindow, public GameHost {
     void BuildLayout();
     void BuildMenus();
     void InitialLoad();
+    // After the start-up: the file named at start, else the game left in
+    // progress at the last close, opened as Open Game opens a file (paused).
+    // That one is removed once open; one that will not open is reported and
+    // set aside, and the fresh game stays.
+    void OpenGameAtStart();
+    // Writes a game in progress where OpenGameAtStart finds it.
+    void KeepGameForNextStart();
     // Reads the options file at start-up over the defaults, line by line, so
     // that every sound or picture it names is tried, and reported, in the
     // file's order; the music starts once the whole file is read.
@@ -199,6 +209,7 @@ class TMainBoard : public QMainWindow, public GameHost {
     std::unique_ptr<MediaService> media_;
     std::string programFolder_;
     PlayerFiles files_;
+    std::string fileToOpen_;
     Settings settings_;
     RandomSource random_;
     std::unique_ptr<Sounds> sounds_;

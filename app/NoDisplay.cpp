@@ -44,8 +44,9 @@ bool IsSet(const char* name) {
 
 }  // namespace
 
-void ExitWhenNoDisplayIsNamed() {
-    if (!IsSet("QT_QPA_PLATFORM") && !IsSet("DISPLAY") && !IsSet("WAYLAND_DISPLAY")) {
+void ExitWhenNoDisplayIsNamed(bool platformNamed) {
+    if (!platformNamed && !IsSet("QT_QPA_PLATFORM") && !IsSet("DISPLAY") &&
+        !IsSet("WAYLAND_DISPLAY")) {
         NoDisplay("no display to open: neither DISPLAY nor WAYLAND_DISPLAY is set");
     }
 }

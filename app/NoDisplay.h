@@ -4,9 +4,10 @@
 
 namespace zorvane {
 
-// Before the application object: with no platform chosen and neither
-// DISPLAY nor WAYLAND_DISPLAY set there is nothing to try.
-void ExitWhenNoDisplayIsNamed();
+// Before the application object: with no platform chosen (by -platform,
+// `platformNamed`, or QT_QPA_PLATFORM) and neither DISPLAY nor
+// WAYLAND_DISPLAY set there is nothing to try.
+void ExitWhenNoDisplayIsNamed(bool platformNamed);
 
 // While it lives, Qt's messages are held back; a fatal one (the display
 // named does not answer) ends the program as above. Those held are passed on

@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <memory>
 
+#include "app/CommandLine.h"
 #include "app/MainUnit1.h"
 #include "app/NoDisplay.h"
 #include "app/SignalQuit.h"
@@ -15,8 +16,8 @@
 namespace {
 
 // Opens the display, or ends the program with one line saying why not.
-std::unique_ptr<QApplication> OpenApplication(int& argc, char** argv) {
-    zorvane::ExitWhenNoDisplayIsNamed();
+std::unique_ptr<QApplication> OpenApplication(int& argc, char** argv, bool platformNamed) {
+    zorvane::ExitWhenNoDisplayIsNamed(platformNamed);
     const zorvane::DisplayOpening opening;
     return std::make_unique<QApplication>(argc, argv);
 }
@@ -24,7 +25,12 @@ std::unique_ptr<QApplication> OpenApplication(int& argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::unique_ptr<QApplication> app = OpenApplication(argc, argv);
+    // --help and --version answer without a display.
+    const zorvane::CommandLine line = zorvane::ReadCommandLine(argc, argv);
+    if (line.action != zorvane::CommandLine::Action::Play) {
+        return zorvane::AnswerCommandLine(line);
+    }
+    const std::unique_ptr<QApplication> app = OpenApplication(argc, argv, line.platformNamed);
     // Dialogs, message boxes and choosers open over the main window and on screen.
     zorvane::PlaceOwnedWindowsOverOwners(*app);
     // From the very start, so a signal is never lost; it is acted on once the
@@ -39,6 +45,7 @@ int main(int argc, char** argv) {
     const std::string folder = zorvane::ProgramFolder();
     zorvane::TMainBoard board(std::make_unique<zorvane::QtDialogService>(),
                               std::make_unique<zorvane::ModuleMediaService>(folder), folder);
+    board.OpenAtStart(line.file);
     signalQuit.SetWindow(&board);
     board.show();
     // Without a window manager a shown window stays inactive, and the game

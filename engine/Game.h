@@ -88,6 +88,13 @@ class Game : private GameState, private SavedGameSink {
     SavedGame CurrentSavedGame() const;
     bool SaveGameTo(const std::string& path);
     bool LoadGameFrom(const std::string& path);
+    // The same for the game left at the last close: it is in progress as
+    // soon as it opens, so closing again keeps it once more.
+    bool ResumeGameFrom(const std::string& path);
+    // Whether closing now would throw play away: a move or a clock tick has
+    // come since the game started (at start-up, New Game, Play Again or Open
+    // Game), and it is not over. Paused or not.
+    bool InProgress() const { return inProgress_; }
     // Where the high-score table is written after each change (its folder
     // is made when missing); empty keeps it in memory only.
     void SetScoresPath(std::string path) { scoresPath_ = std::move(path); }
@@ -182,6 +189,7 @@ class Game : private GameState, private SavedGameSink {
     std::string scoresPath_;
     int numRows_ = 9;
     bool pauseDeferred_ = false;  // pressed while busy, applied when the move ends
+    bool inProgress_ = false;
 };
 
 }  // namespace zorvane

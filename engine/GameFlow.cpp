@@ -24,6 +24,7 @@ void Game::NewSubMenuClick() {
 }
 
 void Game::ResetForNewGame() {
+    inProgress_ = false;
     Level = 0;
     ResetScore();
     ResetProgressDisplays();
@@ -78,6 +79,8 @@ void Game::UndoSubMenuClick() {
 }
 
 void Game::GameOver() {
+    // Over from the first message on: a close from here on keeps nothing.
+    inProgress_ = false;
     ClearAux();
     host_.StateChanged();
     host_.ShowMessage("Confirm", "The game is over!");

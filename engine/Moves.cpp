@@ -23,6 +23,7 @@ void Game::Num1Click(const ClickSender& sender) {
     }
     Status.BtnPause = "Pause";
     EngineIdle = false;
+    inProgress_ = true;
 
     if (plan.outcome == MovePlan::Outcome::Bad) {
         Play(Effect::Bad);

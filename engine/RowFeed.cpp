@@ -13,6 +13,7 @@ void Game::DXTimer1Timer() {
         return;
     }
     EngineIdle = false;
+    inProgress_ = true;
     if (AuxCount > 9) {
         StopClock();
         // The top row is judged before the push: the shifted board is what

@@ -52,9 +52,19 @@ bool Game::LoadGameFrom(const std::string& path) {
     // into this one within seconds.
     UndoAllowed = false;
     ClearAux();
+    // The file keeps it: nothing is lost until the player plays on.
+    inProgress_ = false;
     ResumeClockAfterDialog();
     host_.GameBegun();
     host_.StateChanged();
+    return true;
+}
+
+bool Game::ResumeGameFrom(const std::string& path) {
+    if (!LoadGameFrom(path)) {
+        return false;
+    }
+    inProgress_ = true;
     return true;
 }
 

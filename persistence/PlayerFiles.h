@@ -1,11 +1,12 @@
 #pragma once
-// Where the player's own files live: Options.txt, Scores.txt and the saved
-// games. A copy that is not installed keeps them beside the program while it
-// may write there; an installed copy (kInstalledMarker beside the program),
-// or one whose folder is read-only, keeps them in the player's config and
-// data folders. Reading prefers the player's file, then the one beside the
-// program (defaults a packager ships); a file in neither place is missing,
-// and the game uses its defaults.
+// Where the player's own files live: Options.txt, Scores.txt, the saved
+// games and the game left at the last close. A copy that is not installed
+// keeps them beside the program while it may write there; an installed copy
+// (kInstalledMarker beside the program), or one whose folder is read-only,
+// keeps them in the player's config and data folders. Reading prefers the
+// player's file, then the one beside the program (defaults a packager
+// ships); a file in neither place is missing, and the game uses its
+// defaults.
 
 #include <functional>
 #include <string>
@@ -46,6 +47,11 @@ class PlayerFiles {
     std::string WindowFile() const { return ToWrite(homes_.state, "Window.txt"); }
     // Where the Save Game and Open Game choosers start.
     std::string GamesFolder() const { return inHome_ ? homes_.data : programFolder_; }
+    // The game left in progress at the last close, beside the scores, and
+    // where such a file that would not open is set aside; empty where there
+    // is nowhere to keep it.
+    std::string ResumeFile() const { return ToWrite(homes_.data, "Resume.SAV"); }
+    std::string DamagedResumeFile() const { return ToWrite(homes_.data, "Resume-damaged.SAV"); }
     // The files belong in the player's home, and no home was found.
     bool Homeless() const { return homeless_; }
 

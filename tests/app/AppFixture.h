@@ -111,8 +111,9 @@ class AppTest : public ::testing::Test {
     }
     std::string ProgramFolder() const { return folder.string() + "/"; }
 
-    // Creates the window and runs its start-up, as the first activation does.
-    TMainBoard& Start() {
+    // Creates the window and runs its start-up, as the first activation does;
+    // `file` is the saved game named on the command line.
+    TMainBoard& Start(const std::string& file = {}) {
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
         auto fakeMedia = std::make_unique<FakeMediaService>();
@@ -120,6 +121,7 @@ class AppTest : public ::testing::Test {
         media = fakeMedia.get();
         board = std::make_unique<TMainBoard>(std::move(scripted), std::move(fakeMedia),
                                              ProgramFolder());
+        board->OpenAtStart(file);
         board->show();
         board->FormActivate();
         return *board;

@@ -6,7 +6,8 @@ cmake_minimum_required(VERSION 3.25)
 # (and never in the build's program folder), every data file of the build's
 # program folder is reachable, unchanged, from the installed program folder,
 # data kept apart is really there and linked in by relative links, and the
-# menu entry, metainfo, icons and manual page are in place.
+# menu entry, metainfo, saved-game file type, icons and manual page are in
+# place.
 # With SOURCE set, BUILD is first configured from it without the program, in
 # the given layout, and installed with DESTDIR as a package build does.
 
@@ -86,7 +87,8 @@ if(EXISTS "${BIN}/zorvane")
     fail("the marker ${folder}/zorvane.installed is not empty")
   endif()
 
-  set(wanted applications/zorvane.desktop metainfo/${METAINFO} ../${MAN_DIR}/man6/zorvane.6)
+  set(wanted applications/zorvane.desktop metainfo/${METAINFO} mime/packages/zorvane.xml
+             ../${MAN_DIR}/man6/zorvane.6)
   foreach(size 16 24 32 48 64 128 256)
     list(APPEND wanted icons/hicolor/${size}x${size}/apps/zorvane.png)
   endforeach()

@@ -112,6 +112,10 @@ TEST(PlayerFiles, EachCopyReadsAndWritesWhereItsPlayerExpects) {
         EXPECT_EQ(files.ScoresToRead(), c.scoresRead);
         EXPECT_EQ(files.ScoresToWrite(), c.scoresWrite);
         EXPECT_EQ(files.GamesFolder(), c.games);
+        // The game left at the last close lives beside the scores written.
+        const std::string scoresFolder = c.scoresWrite.substr(0, c.scoresWrite.rfind('/') + 1);
+        EXPECT_EQ(files.ResumeFile(), scoresFolder + "Resume.SAV");
+        EXPECT_EQ(files.DamagedResumeFile(), scoresFolder + "Resume-damaged.SAV");
         if (!c.installed) {
             EXPECT_EQ(probed, std::set<std::string>{kProgram});
         }
@@ -181,6 +185,7 @@ TEST(PlayerFiles, HomesNeverFallBackToTheRootOrTheCurrentFolder) {
     EXPECT_TRUE(homeless.Homeless());
     EXPECT_EQ(homeless.OptionsToWrite(), "");
     EXPECT_EQ(homeless.ScoresToWrite(), "");
+    EXPECT_EQ(homeless.ResumeFile(), "");
     EXPECT_EQ(homeless.ScoresToRead(), kShippedScores);
 }
 
