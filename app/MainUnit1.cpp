@@ -24,6 +24,7 @@
 #include "dialogs/Name1.h"
 #include "dialogs/Scores1.h"
 #include "help/About1.h"
+#include "help/HelpLanguage.h"
 #include "help/HelpWindow.h"
 #include "help/WebLinks.h"
 #include "options/Options1.h"
@@ -161,7 +162,8 @@ void TMainBoard::ShowLinkHere(const QUrl& url) {
 
 void TMainBoard::HelpMenuClick() {
     // The clock stops only while the page is handed to the browser.
-    RunModalCommand([this] { OpenLink(HelpPageUrl(programFolder_, kHelpIndexPage)); });
+    RunModalCommand(
+        [this] { OpenLink(HelpPageUrlInDesktopLanguage(programFolder_, kHelpIndexPage)); });
 }
 
 void TMainBoard::AboutSubMenuClick() {

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "help/HelpLanguage.h"
 #include "help/HelpLinks.h"
 
 namespace zorvane {
@@ -16,7 +17,11 @@ QUrl LinkUrl(const std::string& programFolder, const std::string& address) {
 }
 
 QUrl HomePageUrl(const std::string& programFolder) {
-    return LinkUrl(programFolder, kHomePage);
+    const QUrl url = LinkUrl(programFolder, kHomePage);
+    // Our own page comes in the player's language, like the help.
+    return url.isLocalFile()
+               ? HelpPageUrlInDesktopLanguage(programFolder, QFile::decodeName(kHomePage))
+               : url;
 }
 
 QUrl MusicDownloadUrl(int number) {

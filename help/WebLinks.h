@@ -26,7 +26,8 @@ inline constexpr const char* kHomePage = "Help/about.html";
 // are, anything else a file relative to `programFolder`.
 QUrl LinkUrl(const std::string& programFolder, const std::string& address);
 
-// kHomePage for the program in `programFolder`.
+// kHomePage for the program in `programFolder`; our own page in the
+// desktop's language when it has been translated into it.
 QUrl HomePageUrl(const std::string& programFolder);
 
 // Music download page `number`, 1..4; any other number gives an empty URL,

@@ -14,6 +14,7 @@
 #include <QTabWidget>
 
 #include "components/PaintPanel.h"
+#include "help/HelpLanguage.h"
 #include "help/WebLinks.h"
 #include "options/Choosers.h"
 #include "options/PathText.h"
@@ -325,7 +326,7 @@ void TFrmOptions::ImgSamplePaint(QPainter& painter) {
 
 void TFrmOptions::LBLHelpRandomClick() {
     if (Opener) {
-        Opener(HelpPageUrl(programFolder_, kRandomModePage));
+        Opener(HelpPageUrlInDesktopLanguage(programFolder_, kRandomModePage));
     }
 }
 

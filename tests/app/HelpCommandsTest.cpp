@@ -134,6 +134,38 @@ TEST_F(HelpCommands, WithoutABrowserF1ShowsTheIndexInTheGamesOwnWindow) {
     EXPECT_EQ(dialogs->log.size(), 1);
 }
 
+// F1, the logo and the options' Random Mode link under the desktop language
+// that its own CTest entries set, with the help folder they expect in
+// ZORVANE_TEST_HELP_FOLDER ("de/", or nothing for English).
+TEST_F(HelpCommands, TheHelpOpensInTheDesktopsLanguage) {
+    if (!qEnvironmentVariableIsSet("ZORVANE_TEST_HELP_FOLDER")) {
+        GTEST_SKIP() << "runs under a desktop language of its own";
+    }
+    const std::string expected =
+        "Help/" + qEnvironmentVariable("ZORVANE_TEST_HELP_FOLDER").toStdString();
+    for (const std::string language : {"", "de/", "fr/", "es/"}) {
+        std::filesystem::create_directories(folder / "Help" / language);
+        for (const char* page : {"index.html", "about.html", "randommode.html"}) {
+            WriteFile("Help/" + language + page, "<html><body>" + language + "</body></html>");
+        }
+    }
+    desktopOpens = false;
+    TMainBoard& b = StartWithOpener();
+    b.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&b));
+    QTest::keyClick(&b, Qt::Key_F1);
+    ASSERT_NE(HelpViewer(b), nullptr);
+    EXPECT_EQ(HelpBrowser(b)->source().toLocalFile().toStdString(),
+              ProgramFolder() + expected + "index.html");
+    b.Image1Click();
+    b.OptionsWindow().LBLHelpRandomClick();
+    ASSERT_EQ(opened.size(), 3u);
+    EXPECT_EQ(opened[0].toLocalFile().toStdString(), ProgramFolder() + expected + "index.html");
+    EXPECT_EQ(opened[1].toLocalFile().toStdString(), ProgramFolder() + expected + "about.html");
+    EXPECT_EQ(opened[2].toLocalFile().toStdString(),
+              ProgramFolder() + expected + "randommode.html");
+}
+
 // As xdg-open does when it finds no browser: it starts, then ends with a
 // failing status.
 TEST_F(HelpCommands, ALauncherThatGivesUpStillGetsTheHelpWindowAndTheAddressShown) {

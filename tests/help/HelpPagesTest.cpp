@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -47,6 +48,19 @@ bool HasAnchor(const QString& html, const QString& name) {
     return html.contains(QStringLiteral("id=\"%1\"").arg(name));
 }
 
+// Every page, English and translated, relative to the help folder.
+QStringList AllPages() {
+    QStringList pages;
+    QDirIterator it(kHelpFolder, {"*.html"}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        pages << QDir(kHelpFolder).relativeFilePath(it.next());
+    }
+    return pages;
+}
+
+// The languages the help is translated into, each a folder of pages.
+const QStringList kLanguages = {"de", "fr", "es"};
+
 TEST(HelpPages, TheCommandsFindTheirPagesInTheProgramFolder) {
     for (const QUrl& url :
          {HelpPageUrl(kProgramFolder, kHelpIndexPage), HelpPageUrl(kProgramFolder, kRandomModePage),
@@ -59,8 +73,8 @@ TEST(HelpPages, TheCommandsFindTheirPagesInTheProgramFolder) {
 }
 
 TEST(HelpPages, EveryLocalLinkImageAndAnchorExists) {
-    const QStringList pages = QDir(kHelpFolder).entryList({"*.html"}, QDir::Files);
-    ASSERT_GE(pages.size(), 3);
+    const QStringList pages = AllPages();
+    ASSERT_GE(pages.size(), 3 * (1 + kLanguages.size()));
     static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*:"));
     QStringList broken;
     for (const QString& page : pages) {
@@ -77,8 +91,9 @@ TEST(HelpPages, EveryLocalLinkImageAndAnchorExists) {
             }
             const QString file = reference.section('#', 0, 0);
             const QString anchor = reference.section('#', 1);
-            const QString target = file.isEmpty() ? kHelpFolder + "/" + page
-                                                  : QDir(kHelpFolder).absoluteFilePath(file);
+            const QString path = kHelpFolder + "/" + page;
+            const QString target =
+                file.isEmpty() ? path : QFileInfo(path).dir().absoluteFilePath(file);
             if (!QFileInfo(target).isFile()) {
                 broken << page + ": " + reference;
             } else if (!anchor.isEmpty() && !HasAnchor(ReadText(target), anchor)) {
@@ -87,6 +102,64 @@ TEST(HelpPages, EveryLocalLinkImageAndAnchorExists) {
         }
     }
     EXPECT_TRUE(broken.isEmpty()) << broken.join('\n').toStdString();
+}
+
+// One line each, for readable failures.
+std::string Lines(const QStringList& list) {
+    return list.join('\n').toStdString();
+}
+
+QStringList Ids(const QString& html) {
+    static const QRegularExpression id(QStringLiteral("\\bid=\"([^\"]*)\""));
+    QStringList found;
+    for (const auto& match : id.globalMatch(html)) {
+        found << match.captured(1);
+    }
+    found.sort();
+    return found;
+}
+
+// What a page refers to, in order: pictures and style sheet as paths in the
+// help folder, links to a page of the same language as the English page's
+// name, so that they compare equal with the English links.
+QStringList Targets(const QString& page, const QString& language) {
+    const QDir folder = QFileInfo(kHelpFolder + "/" + page).dir();
+    QStringList targets;
+    for (const QString& reference : References(ReadText(kHelpFolder + "/" + page))) {
+        const QString file = reference.section('#', 0, 0);
+        QString target = file.isEmpty()
+                             ? QString()
+                             : QDir(kHelpFolder).relativeFilePath(folder.absoluteFilePath(file));
+        if (!language.isEmpty() && target.startsWith(language + "/") && target.endsWith(".html")) {
+            target.remove(0, language.size() + 1);
+        }
+        targets << target + reference.mid(file.size());
+    }
+    return targets;
+}
+
+// A translation is the English page in other words: the same anchors, the
+// same links and the same pictures, in the same order, the pictures shared
+// with the English pages rather than copied.
+TEST(HelpPages, EachTranslationHasTheEnglishPagesAnchorsLinksAndPictures) {
+    const QString version = QString(kVersionLine).section(' ', 1);  // "1.0 b"
+    for (const QString& english : QDir(kHelpFolder).entryList({"*.html"}, QDir::Files)) {
+        const QStringList ids = Ids(ReadText(kHelpFolder + "/" + english));
+        const QStringList targets = Targets(english, {});
+        ASSERT_FALSE(ids.isEmpty()) << english.toStdString();
+        for (const QString& language : kLanguages) {
+            const QString page = language + "/" + english;
+            SCOPED_TRACE(page.toStdString());
+            const QString html = ReadText(kHelpFolder + "/" + page);
+            ASSERT_FALSE(html.isEmpty()) << "missing";
+            EXPECT_TRUE(html.contains(QStringLiteral("<html lang=\"%1\">").arg(language)));
+            EXPECT_EQ(Lines(Ids(html)), Lines(ids));
+            EXPECT_EQ(Lines(Targets(page, language)), Lines(targets));
+            if (english == "about.html") {
+                EXPECT_TRUE(html.contains(version)) << "no version " << version.toStdString();
+            }
+        }
+    }
 }
 
 TEST(HelpPages, ReferencesAreFoundInEveryForm) {
