@@ -15,14 +15,13 @@ constexpr Qt::WindowFlags kFrame =
 }  // namespace
 
 TFrmName::TFrmName(QWidget* parent) : QDialog(parent, kFrame) {
-    setWindowTitle(QStringLiteral("Enter Name"));
+    setWindowTitle(tr("Enter Name"));
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(13);
     setFont(font);
     setFixedSize(290, 95);
 
-    auto* prompt =
-        new QLabel(QStringLiteral("You got a high score! Please enter your name:"), this);
+    auto* prompt = new QLabel(tr("You got a high score! Please enter your name:"), this);
     prompt->setGeometry(8, 8, 274, 16);
 
     EdtName = new QLineEdit(this);
@@ -33,7 +32,7 @@ TFrmName::TFrmName(QWidget* parent) : QDialog(parent, kFrame) {
     static const QRegularExpression kAllowed(QStringLiteral("[^\\r\\n\\x{1a}]*"));
     EdtName->setValidator(new QRegularExpressionValidator(kAllowed, EdtName));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("BtnOK"));
     ok->setGeometry((290 - 75) / 2, 60, 75, 25);
     ok->setDefault(true);

@@ -51,7 +51,7 @@ class ScoreDelegate : public QStyledItemDelegate {
 
 TFrmScores::TFrmScores(HighScoreTable& table, QWidget* parent)
     : QDialog(parent, kFrame), table_(table) {
-    setWindowTitle(QStringLiteral("High Scores"));
+    setWindowTitle(tr("High Scores"));
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(13);
     setFont(font);
@@ -63,8 +63,7 @@ TFrmScores::TFrmScores(HighScoreTable& table, QWidget* parent)
     LstScores->setRootIsDecorated(false);
     LstScores->setItemsExpandable(false);
     LstScores->setColumnCount(4);
-    LstScores->setHeaderLabels({QStringLiteral("Score"), QStringLiteral("Date"),
-                                QStringLiteral("Level"), QStringLiteral("Name")});
+    LstScores->setHeaderLabels({tr("Score"), tr("Date"), tr("Level"), tr("Name")});
     // Fixed widths that add up to less than the list, so every column shows.
     LstScores->header()->setStretchLastSection(false);
     const int widths[] = {100, 100, 50, 308};
@@ -81,13 +80,13 @@ TFrmScores::TFrmScores(HighScoreTable& table, QWidget* parent)
     }
     connect(LstScores, &QTreeWidget::itemChanged, this, &TFrmScores::ScoreEdited);
 
-    BtnOK = new QPushButton(QStringLiteral("OK"), this);
+    BtnOK = new QPushButton(tr("OK"), this);
     BtnOK->setObjectName(QStringLiteral("BtnOK"));
     BtnOK->setGeometry(8, 240, 75, 25);
     BtnOK->setDefault(true);
     connect(BtnOK, &QPushButton::clicked, this, &QDialog::accept);
 
-    BtnClear = new QPushButton(QStringLiteral("Clear Scores"), this);
+    BtnClear = new QPushButton(tr("Clear Scores"), this);
     BtnClear->setObjectName(QStringLiteral("BtnClear"));
     BtnClear->setGeometry(562 - 8 - 91, 240, 91, 25);
     BtnClear->setAutoDefault(false);
@@ -129,10 +128,9 @@ void TFrmScores::ScoreEdited(QTreeWidgetItem* item, int column) {
 }
 
 void TFrmScores::BtnClearClick() {
-    const QString question =
-        QStringLiteral("Are you sure you want to clear the high scores table?") + "\n" +
-        QStringLiteral("This action cannot be undone.");
-    if (!AskYesNo(QStringLiteral("Confirm"), question)) {
+    const QString question = tr("Are you sure you want to clear the high scores table?") + "\n" +
+                             tr("This action cannot be undone.");
+    if (!AskYesNo(tr("Confirm"), question)) {
         return;
     }
     table_.Clear(Today());
