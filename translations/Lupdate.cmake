@@ -1,7 +1,8 @@
 # Runs lupdate over the sources' texts, as `cmake -P` with
 #   LUPDATE     the lupdate program
-#   SOURCE_DIR  the source root; FOLDERS the folders under it that hold texts
-#   TS_FILES    the .ts files
+#   SOURCE_DIR  the source root; FOLDERS the folders under it that hold
+#               texts, separated by commas
+#   TS_FILES    the .ts files, separated by commas
 #   MODE        update: brings the .ts files up to date in place;
 #               check: updates copies under SCRATCH and fails when a copy
 #               differs from its .ts file (a text is missing or obsolete) or
@@ -10,6 +11,8 @@
 # No line numbers and no obsolete entries are kept, so a change to the code
 # changes the .ts files only where a text changed.
 set(options -locations none -no-obsolete -extensions cpp,h -silent -I ${SOURCE_DIR})
+string(REPLACE "," ";" FOLDERS "${FOLDERS}")
+string(REPLACE "," ";" TS_FILES "${TS_FILES}")
 set(folders)
 foreach(folder ${FOLDERS})
   list(APPEND folders ${SOURCE_DIR}/${folder})
