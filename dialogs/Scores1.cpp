@@ -10,6 +10,7 @@
 #include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace zorvane {
 
@@ -64,9 +65,18 @@ TFrmScores::TFrmScores(HighScoreTable& table, QWidget* parent)
     LstScores->setItemsExpandable(false);
     LstScores->setColumnCount(4);
     LstScores->setHeaderLabels({tr("Score"), tr("Date"), tr("Level"), tr("Name")});
-    // Fixed widths that add up to less than the list, so every column shows.
+    // Fixed widths that add up to less than the list, so every column shows;
+    // a heading longer in the player's language widens its column, and the
+    // names' column gives up the room.
     LstScores->header()->setStretchLastSection(false);
-    const int widths[] = {100, 100, 50, 308};
+    int widths[] = {100, 100, 50, 308};
+    for (int column = 0; column < 3; ++column) {
+        const int wanted = LstScores->header()->sectionSizeHint(column);
+        if (wanted > widths[column]) {
+            widths[3] -= wanted - widths[column];
+            widths[column] = wanted;
+        }
+    }
     for (int column = 0; column < 4; ++column) {
         LstScores->setColumnWidth(column, widths[column]);
     }
@@ -88,7 +98,8 @@ TFrmScores::TFrmScores(HighScoreTable& table, QWidget* parent)
 
     BtnClear = new QPushButton(tr("Clear Scores"), this);
     BtnClear->setObjectName(QStringLiteral("BtnClear"));
-    BtnClear->setGeometry(562 - 8 - 91, 240, 91, 25);
+    const int clearWidth = std::max(91, BtnClear->sizeHint().width());
+    BtnClear->setGeometry(562 - 8 - clearWidth, 240, clearWidth, 25);
     BtnClear->setAutoDefault(false);
     connect(BtnClear, &QPushButton::clicked, this, &TFrmScores::BtnClearClick);
 

@@ -93,7 +93,8 @@ void TFrmAbout::showEvent(QShowEvent* event) {
 
 void TFrmAbout::FitOuterSize() {
     const QMargins frame = FrameMargins(this);
-    resize(kOuterSize.shrunkBy(frame));
+    // Credits longer in the player's language widen the box.
+    resize(kOuterSize.shrunkBy(frame).expandedTo(minimumSizeHint()));
 }
 
 }  // namespace zorvane

@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QStyle>
 #include <QTabWidget>
+#include <algorithm>
 
 #include "components/PaintPanel.h"
 #include "components/ReasonWords.h"
@@ -56,6 +57,16 @@ TFrmOptions::TFrmOptions(BackgroundPicture& picture, std::string programFolder,
     btnCancel = new QPushButton(tr("Cancel"), this);
     btnCancel->setGeometry(416, 94, 76, 26);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    // The buttons widen, and the dialog with them, for captions longer in
+    // the player's language.
+    int buttonWidth = 76;
+    for (const QPushButton* button : {BtnOkay, BtnSave, btnCancel}) {
+        buttonWidth = std::max(buttonWidth, button->sizeHint().width());
+    }
+    for (QPushButton* button : {BtnOkay, BtnSave, btnCancel}) {
+        button->resize(buttonWidth, button->height());
+    }
+    setFixedSize(416 + buttonWidth + 6, 375);
 }
 
 void TFrmOptions::Edit(const Settings& settings, int runningRows) {

@@ -1,5 +1,6 @@
 // The five pages of the options dialog and their controls, laid out by hand
-// at fixed places as the dialog is a fixed size.
+// at fixed places as the dialog is a fixed size; where a text runs longer in
+// the player's language, it wraps or moves its neighbour aside.
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <algorithm>
 
 #include "components/PaintPanel.h"
 #include "options/Options1.h"
@@ -18,10 +20,25 @@ namespace zorvane {
 
 namespace {
 
+// The right edge of what a page shows.
+constexpr int kPageRight = 396;
+
 QLabel* Text(QWidget* parent, const QString& text, int x, int y) {
     auto* label = new QLabel(text, parent);
     label->move(x, y);
     label->adjustSize();
+    return label;
+}
+
+// A note that breaks its lines where it says, and also wherever it would
+// run past `right`, as a longer language may.
+QLabel* Note(QWidget* parent, const QString& text, int x, int y, int right = kPageRight) {
+    QLabel* label = Text(parent, text, x, y);
+    if (x + label->width() > right) {
+        label->setWordWrap(true);
+        label->setFixedWidth(right - x);
+        label->adjustSize();
+    }
     return label;
 }
 
@@ -58,13 +75,18 @@ QLabel* Picture(QWidget* parent, int x, int y) {
 }  // namespace
 
 QWidget* TFrmOptions::BuildGamePage() {
-    auto* page = new QWidget;
+    // Made in the dialog, so its texts are measured in the dialog's font
+    // (every page is).
+    auto* page = new QWidget(this);
     auto* rows = new QGroupBox(tr(" Rows "), page);
     rows->setGeometry(8, 8, 180, 56);
-    Text(rows, tr("Start Rows:"), 12, 26);
+    const QLabel* startRows = Text(rows, tr("Start Rows:"), 12, 26);
     SEStartRows = new QSpinBox(rows);
     SEStartRows->setRange(1, 5);
-    SEStartRows->setGeometry(96, 22, 56, 24);
+    // Beside its label, however long that is in the player's language.
+    const int spinX = std::max(96, startRows->x() + startRows->width() + 6);
+    SEStartRows->setGeometry(spinX, 22, 56, 24);
+    rows->resize(std::max(180, spinX + 56 + 12), rows->height());
 
     auto* size = new QGroupBox(tr(" Game Size: "), page);
     size->setGeometry(8, 72, 200, 96);
@@ -84,16 +106,16 @@ QWidget* TFrmOptions::BuildGamePage() {
     connect(LBLHelpRandom, &QLabel::linkActivated, this, [this] { LBLHelpRandomClick(); });
     CBBuffered = Box(page, tr("Graphics Buffered"), 8, 240);
     CBBuffered->setChecked(true);
-    Text(page, tr("This option makes the game\nrun a little slower, but there\nis no flicker."), 28,
+    Note(page, tr("This option makes the game\nrun a little slower, but there\nis no flicker."), 28,
          262);
     CBAnimations = Box(page, tr("Animations"), 220, 16);
     CBAnimations->setChecked(true);
-    Text(page, tr("Pieces fade, fall and slide\nand rows rise, briefly."), 240, 38);
+    Note(page, tr("Pieces fade, fall and slide\nand rows rise, briefly."), 240, 38);
     return page;
 }
 
 QWidget* TFrmOptions::BuildPiecesPage() {
-    auto* page = new QWidget;
+    auto* page = new QWidget(this);
     auto* shapes = new QGroupBox(tr(" Piece Shape "), page);
     shapes->setGeometry(8, 8, 150, 216);
     const char* names[] = {QT_TR_NOOP("Circle"), QT_TR_NOOP("Square"), QT_TR_NOOP("Diamond"),
@@ -133,7 +155,7 @@ QWidget* TFrmOptions::BuildPiecesPage() {
 }
 
 QWidget* TFrmOptions::BuildBackgroundPage() {
-    auto* page = new QWidget;
+    auto* page = new QWidget(this);
     BtnSetBack = Button(page, tr("Set Board Color"), {8, 8, 160, 26});
     connect(BtnSetBack, &QPushButton::clicked, this, [this] { BtnSetBackClick(); });
     PnlSample = new QWidget(page);
@@ -166,7 +188,7 @@ QWidget* TFrmOptions::BuildBackgroundPage() {
 }
 
 QWidget* TFrmOptions::BuildSoundsPage() {
-    auto* page = new QWidget;
+    auto* page = new QWidget(this);
     const QString labels[] = {tr("Bad Move Sound:"), tr("Good Move Sound:"), tr("Explode Sound:"),
                               tr("Row Shift Sound:")};
     const QString mutes[] = {tr("Mute Bad Sound"), tr("Mute Good Sound"), tr("Mute Explode Sound"),
@@ -184,12 +206,14 @@ QWidget* TFrmOptions::BuildSoundsPage() {
         MuteBoxes[row] = Box(page, mutes[row], 8, top + 46);
     }
     CBMuteAll = Box(page, tr("Mute All"), 300, 8);
+    // Its right edge stays on the page in a longer language.
+    CBMuteAll->move(std::min(300, kPageRight - CBMuteAll->width()), 8);
     connect(CBMuteAll, &QCheckBox::clicked, this, [this] { CBMuteAllClick(); });
     return page;
 }
 
 QWidget* TFrmOptions::BuildMusicPage() {
-    auto* page = new QWidget;
+    auto* page = new QWidget(this);
     Text(page, tr("Play Background Music as:"), 8, 10);
     CBMusicType = new QComboBox(page);
     CBMusicType->addItems({tr("Single Song"), tr("Random Song from a Folder")});
@@ -210,7 +234,7 @@ QWidget* TFrmOptions::BuildMusicPage() {
 
     CBMuteBackground = Box(page, tr("Mute Background Music"), 8, 168);
     CBPauseMusic = Box(page, tr("Pause Music on Deactivate Program"), 8, 192);
-    Text(page,
+    Note(page,
          tr("(When the program is minimized, hidden by another application,\n"
             "or another program has the keyboard focus.)"),
          28, 212);

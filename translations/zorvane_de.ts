@@ -477,11 +477,11 @@ Steinen zeigen</translation>
     </message>
     <message>
         <source>Use Graphic Background</source>
-        <translation>Hintergrundbild verwenden</translation>
+        <translation>Bild als Hintergrund</translation>
     </message>
     <message>
         <source>Transparent Graphics</source>
-        <translation>Transparente Grafik</translation>
+        <translation>Transparentes Bild</translation>
     </message>
     <message>
         <source> Set Board Graphic </source>
@@ -583,7 +583,7 @@ Steinen zeigen</translation>
         <source>(When the program is minimized, hidden by another application,
 or another program has the keyboard focus.)</source>
         <translation>(Wenn das Spiel minimiert oder von einem anderen Fenster
-verdeckt ist oder ein anderes Programm Tastatureingaben erhält.)</translation>
+verdeckt ist oder ein anderes Programm die Tastatur hat.)</translation>
     </message>
     <message>
         <source>Good place to download music #%1</source>

@@ -397,9 +397,10 @@ no parpadea.</translation>
     <message>
         <source>Pieces fade, fall and slide
 and rows rise, briefly.</source>
-        <translation>Las piezas se desvanecen,
-caen y se deslizan, y las
-filas suben, brevemente.</translation>
+        <translation>Breves animaciones:
+las piezas se funden,
+caen y se deslizan,
+y las filas suben.</translation>
     </message>
     <message>
         <source> Piece Shape </source>
@@ -477,11 +478,11 @@ en las piezas</translation>
     </message>
     <message>
         <source>Use Graphic Background</source>
-        <translation>Usar imagen de fondo</translation>
+        <translation>Imagen de fondo</translation>
     </message>
     <message>
         <source>Transparent Graphics</source>
-        <translation>Gráficos transparentes</translation>
+        <translation>Imagen transparente</translation>
     </message>
     <message>
         <source> Set Board Graphic </source>

@@ -397,9 +397,10 @@ scintille pas.</translation>
     <message>
         <source>Pieces fade, fall and slide
 and rows rise, briefly.</source>
-        <translation>Les pièces s’effacent, tombent
-et glissent, les rangées
-montent, brièvement.</translation>
+        <translation>Brèves animations&#xa0;:
+les pièces s’effacent,
+tombent et glissent,
+et les rangées montent.</translation>
     </message>
     <message>
         <source> Piece Shape </source>
@@ -464,8 +465,9 @@ montent, brièvement.</translation>
     <message>
         <source>Show symbols
 on pieces</source>
-        <translation>Afficher des symboles
-sur les pièces</translation>
+        <translation>Afficher des
+symboles sur
+les pièces</translation>
     </message>
     <message>
         <source>Show symbols on pieces</source>
@@ -477,11 +479,11 @@ sur les pièces</translation>
     </message>
     <message>
         <source>Use Graphic Background</source>
-        <translation>Utiliser une image de fond</translation>
+        <translation>Image de fond</translation>
     </message>
     <message>
         <source>Transparent Graphics</source>
-        <translation>Images transparentes</translation>
+        <translation>Image transparente</translation>
     </message>
     <message>
         <source> Set Board Graphic </source>
