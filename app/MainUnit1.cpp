@@ -83,7 +83,8 @@ TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<M
     sounds_->ShowError = [this](const std::string&, const std::string& text) {
         ShowMessage(MessageWords::Error().toStdString(), ReasonWords::Report(text).toStdString());
     };
-    setWindowTitle(kTitleWithVersion);
+    // kTitleWithVersion, which the files keep in English.
+    setWindowTitle(tr("Zorvane v. %1 b").arg(kVersion));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);

@@ -764,5 +764,9 @@ verdeckt ist oder ein anderes Programm die Tastatur hat.)</translation>
         <source>Zorvane cannot find your home folder (HOME is not set and the user database names none), so your options and high scores will not be saved.</source>
         <translation>Zorvane findet Ihren persönlichen Ordner nicht (HOME ist nicht gesetzt, und die Benutzerdatenbank nennt keinen). Ihre Optionen und Bestwerte werden daher nicht gespeichert.</translation>
     </message>
+    <message>
+        <source>Zorvane v. %1 b</source>
+        <translation>Zorvane v. %1 b</translation>
+    </message>
 </context>
 </TS>

@@ -765,5 +765,9 @@ o cuando otro programa recibe el teclado.)</translation>
         <source>Zorvane cannot find your home folder (HOME is not set and the user database names none), so your options and high scores will not be saved.</source>
         <translation>Zorvane no encuentra tu carpeta personal (HOME no está definida y la base de datos de usuarios no indica ninguna), así que no se guardarán tus opciones ni tus puntuaciones.</translation>
     </message>
+    <message>
+        <source>Zorvane v. %1 b</source>
+        <translation>Zorvane v. %1 b</translation>
+    </message>
 </context>
 </TS>

@@ -766,5 +766,9 @@ ou qu’un autre programme reçoit le clavier.)</translation>
         <source>Zorvane cannot find your home folder (HOME is not set and the user database names none), so your options and high scores will not be saved.</source>
         <translation>Zorvane ne trouve pas votre dossier personnel (HOME n’est pas défini et la base des utilisateurs n’en indique aucun)&#xa0;: vos options et vos meilleurs scores ne seront pas enregistrés.</translation>
     </message>
+    <message>
+        <source>Zorvane v. %1 b</source>
+        <translation>Zorvane v. %1 b</translation>
+    </message>
 </context>
 </TS>
