@@ -5,7 +5,7 @@
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test bench soak package fuzz artwork sounds format clean
+.PHONY: all deps build run test bench soak package fuzz artwork sounds translations format clean
 
 all: build
 
@@ -76,6 +76,13 @@ sounds: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
 	cmake --build build -j $(JOBS) --target zorvane-soundgen
 	./build/bin/zorvane-soundgen resources
+
+# Brings translations/zorvane_LANG.ts up to date with the texts of the
+# sources (lupdate, without line numbers or obsolete entries); the new texts
+# then wait there, unfinished, for their translation.
+translations: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
+	cmake --build build --target translations
 
 format:
 	find app audio components dialogs engine help options persistence presentation resources tools tests bench fuzz \

@@ -5,7 +5,9 @@
 
 #include "app/MainUnit1.h"
 #include "app/MessageBatch.h"
+#include "app/MessageWords.h"
 #include "app/MoveMotion.h"
+#include "components/ReasonWords.h"
 #include "persistence/Elide.h"
 #include "persistence/OptionsFile.h"
 #include "persistence/SettingsTable.h"
@@ -83,7 +85,10 @@ void TMainBoard::ApplySettings(Settings now, SettingsFrom from) {
         (!old.GraphicsBackSet || now.GraphicsBack != old.GraphicsBack)) {
         QString error;
         if (!background_.Load(QString::fromStdString(now.GraphicsBack), error)) {
-            ShowMessage("Error", ElideMiddle(now.GraphicsBack) + ": " + error.toStdString());
+            ShowMessage(MessageWords::Error().toStdString(),
+                        ReasonWords::Named(QString::fromStdString(ElideMiddle(now.GraphicsBack)),
+                                           ReasonWords::Reason(error.toStdString()))
+                            .toStdString());
             now.GraphicsBack = old.GraphicsBack;
             now.GraphicsBackSet = old.GraphicsBackSet;
         }

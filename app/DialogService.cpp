@@ -3,15 +3,17 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "app/MessageWords.h"
+
 namespace zorvane {
 
 namespace {
 
 QMessageBox::Icon IconFor(const QString& caption) {
-    if (caption == "Error") {
+    if (caption == MessageWords::Error()) {
         return QMessageBox::Critical;
     }
-    if (caption == "Confirm") {
+    if (caption == MessageWords::Confirm()) {
         return QMessageBox::Question;
     }
     return QMessageBox::Information;
@@ -50,18 +52,18 @@ bool QtDialogService::Question(QWidget* parent, const QString& caption, const QS
 }
 
 QString QtDialogService::SaveGameFileName(QWidget* parent, const QString& folder) {
-    QFileDialog dialog(parent, "Save Game");
+    QFileDialog dialog(parent, tr("Save Game"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter("SAV Files (*.SAV *.sav)");
+    dialog.setNameFilter(tr("SAV Files (*.SAV *.sav)"));
     return RunFileDialog(dialog, folder);
 }
 
 QString QtDialogService::OpenGameFileName(QWidget* parent, const QString& folder) {
-    QFileDialog dialog(parent, "Open Game");
+    QFileDialog dialog(parent, tr("Open Game"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilters({"SAV Files (*.SAV *.sav)", "All Files (*)"});
+    dialog.setNameFilters({tr("SAV Files (*.SAV *.sav)"), tr("All Files (*)")});
     return RunFileDialog(dialog, folder);
 }
 

@@ -3,6 +3,7 @@
 // file choosers and those of the options dialog. The program uses the Qt
 // ones; tests answer them from a script.
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QString>
 #include <QWidget>
@@ -14,7 +15,8 @@ namespace zorvane {
 class DialogService : public OptionsChoosers {
   public:
     virtual ~DialogService() = default;
-    // A message box with an OK button; "Error" shows an error icon, "Confirm"
+    // A message box with an OK button; the caption of an error (in the
+    // player's language) shows an error icon, that of a question to confirm
     // a question mark, anything else an information icon. Its text can be
     // selected, to copy a path or an address.
     virtual void Message(QWidget* parent, const QString& caption, const QString& text) = 0;
@@ -28,6 +30,8 @@ class DialogService : public OptionsChoosers {
 };
 
 class QtDialogService : public DialogService {
+    Q_DECLARE_TR_FUNCTIONS(QtDialogService)
+
   public:
     void Message(QWidget* parent, const QString& caption, const QString& text) override;
     bool Question(QWidget* parent, const QString& caption, const QString& text) override;

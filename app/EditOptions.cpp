@@ -30,10 +30,13 @@ void TMainBoard::EditSubMenuClick() {
         }
         ApplySettings(std::move(now), SettingsFrom::Player);
         if (resized) {
-            ShowMessage("Notice!",
-                        "Board size change will take effect the next time the program is started");
+            const std::string notice = tr("Notice!").toStdString();
+            ShowMessage(notice, tr("Board size change will take effect the next time the "
+                                   "program is started")
+                                    .toStdString());
             if (!save) {
-                ShowMessage("Notice!", "Remember to save options to change the board size!");
+                ShowMessage(notice,
+                            tr("Remember to save options to change the board size!").toStdString());
             }
         }
         if (save) {

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "app/MainUnit1.h"
+#include "app/MessageWords.h"
 #include "dialogs/Scores1.h"
 #include "persistence/OptionsFile.h"
 
@@ -19,20 +20,20 @@ void TMainBoard::BuildMenus() {
         return action;
     };
 
-    QMenu* game = menuBar()->addMenu("&Game");
-    item(game, "&New Game", QKeySequence("Ctrl+N"), [this] { NewSubMenuClick(); });
+    QMenu* game = menuBar()->addMenu(tr("&Game"));
+    item(game, tr("&New Game"), QKeySequence("Ctrl+N"), [this] { NewSubMenuClick(); });
     game->addSeparator();
-    item(game, "&Undo", QKeySequence("Ctrl+Z"), [this] { UndoSubMenuClick(); });
+    item(game, tr("&Undo"), QKeySequence("Ctrl+Z"), [this] { UndoSubMenuClick(); });
     game->addSeparator();
-    item(game, "&Save Game", QKeySequence("Ctrl+S"), [this] { SaveSubMenuClick(); });
-    item(game, "&Open Game", QKeySequence("Ctrl+O"), [this] { LoadSubMenuClick(); });
+    item(game, tr("&Save Game"), QKeySequence("Ctrl+S"), [this] { SaveSubMenuClick(); });
+    item(game, tr("&Open Game"), QKeySequence("Ctrl+O"), [this] { LoadSubMenuClick(); });
     game->addSeparator();
-    item(game, "&High Scores", QKeySequence("Ctrl+H"), [this] { HighSubMenuClick(); });
+    item(game, tr("&High Scores"), QKeySequence("Ctrl+H"), [this] { HighSubMenuClick(); });
     game->addSeparator();
-    item(game, "E&xit", QKeySequence(), [this] { ExitSubMenuClick(); });
+    item(game, tr("E&xit"), QKeySequence(), [this] { ExitSubMenuClick(); });
 
-    QMenu* options = menuBar()->addMenu("&Options");
-    QMenu* startRows = options->addMenu("&Start Rows");
+    QMenu* options = menuBar()->addMenu(tr("&Options"));
+    QMenu* startRows = options->addMenu(tr("&Start Rows"));
     for (int rows = 1; rows <= 5; ++rows) {
         QAction* action = item(startRows, "&" + QString::number(rows), QKeySequence(),
                                [this, rows] { StartRowsClick(rows); });
@@ -41,13 +42,13 @@ void TMainBoard::BuildMenus() {
         startRowsItems_[rows - 1] = action;
     }
     options->addSeparator();
-    item(options, "&Pause", QKeySequence("Ctrl+P"), [this] { BtnPauseClick(); });
+    item(options, tr("&Pause"), QKeySequence("Ctrl+P"), [this] { BtnPauseClick(); });
     options->addSeparator();
-    item(options, "&Edit Options", QKeySequence("Ctrl+E"), [this] { EditSubMenuClick(); });
-    item(options, "S&ave Options", QKeySequence(), [this] { SaveOptions1Click(); });
+    item(options, tr("&Edit Options"), QKeySequence("Ctrl+E"), [this] { EditSubMenuClick(); });
+    item(options, tr("S&ave Options"), QKeySequence(), [this] { SaveOptions1Click(); });
     options->addSeparator();
-    fullScreenItem_ =
-        item(options, "&Full Screen", QKeySequence(Qt::Key_F11), [this] { ToggleFullScreen(); });
+    fullScreenItem_ = item(options, tr("&Full Screen"), QKeySequence(Qt::Key_F11),
+                           [this] { ToggleFullScreen(); });
     fullScreenItem_->setCheckable(true);
     // Escape is the usual way back from full screen, and does nothing else.
     auto* leave = new QAction(this);
@@ -59,19 +60,20 @@ void TMainBoard::BuildMenus() {
     });
     addAction(leave);
 
-    QMenu* help = menuBar()->addMenu("&Help");
-    item(help, "&Zorvane Help", QKeySequence("F1"), [this] { HelpMenuClick(); });
-    item(help, "&About", QKeySequence("Ctrl+A"), [this] { AboutSubMenuClick(); });
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    item(help, tr("&Zorvane Help"), QKeySequence("F1"), [this] { HelpMenuClick(); });
+    item(help, tr("&About"), QKeySequence("Ctrl+A"), [this] { AboutSubMenuClick(); });
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
-    item(PopupMenu1, "Pause", QKeySequence(), [this] { BtnPauseClick(); });
+    item(PopupMenu1, tr("Pause", "context menu"), QKeySequence(), [this] { BtnPauseClick(); });
     PopupMenu1->addSeparator();
-    item(PopupMenu1, "New Game", QKeySequence(), [this] { NewSubMenuClick(); });
-    item(PopupMenu1, "Undo", QKeySequence(), [this] { UndoSubMenuClick(); });
+    item(PopupMenu1, tr("New Game", "context menu"), QKeySequence(), [this] { NewSubMenuClick(); });
+    item(PopupMenu1, tr("Undo", "context menu"), QKeySequence(), [this] { UndoSubMenuClick(); });
     PopupMenu1->addSeparator();
-    item(PopupMenu1, "Edit Options", QKeySequence(), [this] { EditSubMenuClick(); });
-    item(PopupMenu1, "Help", QKeySequence(), [this] { HelpMenuClick(); });
+    item(PopupMenu1, tr("Edit Options", "context menu"), QKeySequence(),
+         [this] { EditSubMenuClick(); });
+    item(PopupMenu1, tr("Help", "context menu"), QKeySequence(), [this] { HelpMenuClick(); });
     connect(Panel1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopupMenu1->popup(Panel1->mapToGlobal(at)); });
 }
@@ -114,9 +116,9 @@ void TMainBoard::SaveSubMenuClick() {
 
 void TMainBoard::LoadSubMenuClick() {
     RunModalCommand([this] {
-        if (!dialogs_->Question(this, "Confirm",
-                                "Are you sure you want to load an old game?\n"
-                                "The game in progress will be ended. Continue?")) {
+        if (!dialogs_->Question(this, MessageWords::Confirm(),
+                                tr("Are you sure you want to load an old game?") + "\n" +
+                                    tr("The game in progress will be ended. Continue?"))) {
             return;
         }
         const QString path = dialogs_->OpenGameFileName(this, GamesFolder());

@@ -17,8 +17,10 @@
 
 #include "app/BoardGuide.h"
 #include "app/MessageBatch.h"
+#include "app/MessageWords.h"
 #include "app/MoveMotion.h"
 #include "components/LocalDate.h"
+#include "components/ReasonWords.h"
 #include "components/ScaledView.h"
 #include "components/WindowPlacement.h"
 #include "dialogs/Name1.h"
@@ -78,10 +80,12 @@ TMainBoard::TMainBoard(std::unique_ptr<DialogService> dialogs, std::unique_ptr<M
       random_(ClockSeed()),
       sounds_(std::make_unique<Sounds>(*media_, settings_, programFolder_)),
       DXTimer1(this) {
-    sounds_->ShowError = [this](const std::string& caption, const std::string& text) {
-        ShowMessage(caption, text);
+    // The sounds report in English; the reasons of the game's own are worded.
+    sounds_->ShowError = [this](const std::string&, const std::string& text) {
+        ShowMessage(MessageWords::Error().toStdString(), ReasonWords::Report(text).toStdString());
     };
-    setWindowTitle(kTitleWithVersion);
+    // kTitleWithVersion, which the files keep in English.
+    setWindowTitle(tr("Zorvane v. %1 b").arg(kVersion));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
@@ -143,14 +147,17 @@ void TMainBoard::OpenLink(const QUrl& url) {
 
 void TMainBoard::ShowLinkHere(const QUrl& url) {
     if (!url.isLocalFile()) {
-        ShowMessage("Web Link", "Zorvane could not open this address in a web browser:\r" +
-                                    url.toString(QUrl::FullyEncoded).toStdString() +
-                                    "\rCopy it into your browser to visit the page.");
+        ShowMessage(tr("Web Link").toStdString(),
+                    (tr("Zorvane could not open this address in a web browser:") + "\r" +
+                     url.toString(QUrl::FullyEncoded) + "\r" +
+                     tr("Copy it into your browser to visit the page."))
+                        .toStdString());
         return;
     }
     if (!QFileInfo(url.toLocalFile()).isFile()) {
-        ShowMessage("Error", QFile::encodeName(url.toLocalFile()).toStdString() +
-                                 ": the help page is missing");
+        ShowMessage(
+            MessageWords::Error().toStdString(),
+            ReasonWords::Named(url.toLocalFile(), tr("the help page is missing")).toStdString());
         return;
     }
     if (!helpWindow_) {
@@ -237,9 +244,10 @@ void TMainBoard::InitialLoad() {
     }
 
     if (files_.Homeless()) {
-        ShowMessage("Error",
-                    "Zorvane cannot find your home folder (HOME is not set and the user "
-                    "database names none), so your options and high scores will not be saved.");
+        ShowMessage(MessageWords::Error().toStdString(),
+                    tr("Zorvane cannot find your home folder (HOME is not set and the user "
+                       "database names none), so your options and high scores will not be saved.")
+                        .toStdString());
     }
 
     game_.emplace(settings_, *this, random_, scores_);
@@ -254,9 +262,8 @@ bool TMainBoard::Busy() const {
 }
 
 void TMainBoard::ReportFileError(const std::string& path, const FileResult& result) {
-    const std::string text = FileErrorText(path, result);
-    if (!text.empty()) {
-        ShowMessage("Error", text);
+    if (!FileErrorText(path, result).empty()) {
+        ShowGameMessage({MessageKind::kFileError, {path, result.reason}});
     }
 }
 
@@ -264,7 +271,8 @@ QString TMainBoard::GamesFolder() {
     const std::string folder = files_.GamesFolder();
     const FileResult made = CreateFolderFor(folder);
     if (!made.ok) {
-        ShowMessage("Error", made.reason);
+        ShowMessage(MessageWords::Error().toStdString(),
+                    ReasonWords::Reason(made.reason).toStdString());
     }
     return QString::fromStdString(folder);
 }
@@ -314,6 +322,16 @@ bool TMainBoard::AskYesNo(const std::string& caption, const std::string& text) {
     ++dialogsShown_;
     StateChanged();
     return dialogs_->Question(this, QString::fromStdString(caption), ForDisplay(text));
+}
+
+void TMainBoard::ShowGameMessage(const GameMessage& message) {
+    ShowMessage(MessageWords::Caption(message.kind).toStdString(),
+                MessageWords::Text(message).toStdString());
+}
+
+bool TMainBoard::AskGameQuestion(const GameMessage& question) {
+    return AskYesNo(MessageWords::Caption(question.kind).toStdString(),
+                    MessageWords::Text(question).toStdString());
 }
 
 std::string TMainBoard::AskHighScoreName() {

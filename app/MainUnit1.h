@@ -126,6 +126,9 @@ class TMainBoard : public QMainWindow, public GameHost {
     void PlayEffect(Effect effect) override;
     void ShowMessage(const std::string& caption, const std::string& text) override;
     bool AskYesNo(const std::string& caption, const std::string& text) override;
+    // Worded in the player's language (MessageWords.h).
+    void ShowGameMessage(const GameMessage& message) override;
+    bool AskGameQuestion(const GameMessage& question) override;
     std::string AskHighScoreName() override;
     void ShowHighScores() override;
     std::string TodayText() override;

@@ -1,5 +1,6 @@
 #include "app/MessageBatch.h"
 
+#include "app/MessageWords.h"
 #include "persistence/Elide.h"
 
 namespace zorvane {
@@ -8,7 +9,7 @@ void MessageBatch::Add(const std::string& caption, const std::string& text) {
     if (count_ == 0) {
         caption_ = caption;
     } else if (caption != caption_) {
-        caption_ = "Error";
+        caption_ = MessageWords::Error().toStdString();
     }
     if (shown_.size() < kShown) {
         shown_.push_back(text);
@@ -24,13 +25,15 @@ std::string MessageBatch::Text(const std::string& file) const {
     if (count_ == 1) {
         return shown_.front();
     }
-    std::string text =
-        "Reading " + ElideMiddle(file) + " found " + std::to_string(count_) + " problems:";
+    std::string text = tr("Reading %1 found %2 problems:")
+                           .arg(QString::fromStdString(ElideMiddle(file)))
+                           .arg(count_)
+                           .toStdString();
     for (const std::string& problem : shown_) {
         text += "\r" + problem;
     }
     if (count_ > shown_.size()) {
-        text += "\r\xE2\x80\xA6 and " + std::to_string(count_ - shown_.size()) + " more.";
+        text += "\r\xE2\x80\xA6 " + tr("and %1 more.").arg(count_ - shown_.size()).toStdString();
     }
     return text;
 }

@@ -8,6 +8,7 @@
 
 #include "audio/ListDir.h"
 #include "persistence/FileCheck.h"
+#include "persistence/FileReasons.h"
 
 namespace zorvane {
 
@@ -225,7 +226,7 @@ bool Sounds::LoadMusicFile() {
         }
         lastFailure_ = song + ": " + failure;
     }
-    GiveUpMusic(folder + ": none of the songs in this folder can be played.\r" + lastFailure_);
+    GiveUpMusic(folder + ": " + kNoSongPlays + "\r" + lastFailure_);
     return false;
 }
 
@@ -236,7 +237,7 @@ void Sounds::MusicPlayerNotify() {
         return;
     }
     if (Now() - playStarted_ < kShortestPlay) {
-        lastFailure_ = music_->FileName() + ": the song ended as soon as it started";
+        lastFailure_ = music_->FileName() + ": " + kSongEndedAtOnce;
         if (!settings_.CycleMusic) {
             GiveUpMusic(lastFailure_);
             return;

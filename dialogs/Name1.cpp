@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <algorithm>
 
 namespace zorvane {
 
@@ -15,27 +16,31 @@ constexpr Qt::WindowFlags kFrame =
 }  // namespace
 
 TFrmName::TFrmName(QWidget* parent) : QDialog(parent, kFrame) {
-    setWindowTitle(QStringLiteral("Enter Name"));
+    setWindowTitle(tr("Enter Name"));
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(13);
     setFont(font);
-    setFixedSize(290, 95);
 
-    auto* prompt =
-        new QLabel(QStringLiteral("You got a high score! Please enter your name:"), this);
-    prompt->setGeometry(8, 8, 274, 16);
+    // The prompt takes as many lines as its language needs; the rest moves
+    // down below it.
+    auto* prompt = new QLabel(tr("You got a high score! Please enter your name:"), this);
+    prompt->setWordWrap(true);
+    const int promptHeight = std::max(16, prompt->heightForWidth(274));
+    prompt->setGeometry(8, 8, 274, promptHeight);
+    const int below = promptHeight - 16;
+    setFixedSize(290, 95 + below);
 
     EdtName = new QLineEdit(this);
     EdtName->setObjectName(QStringLiteral("EdtName"));
-    EdtName->setGeometry(8, 28, 273, 21);
+    EdtName->setGeometry(8, 28 + below, 273, 21);
     // The name is the last field of its line in the scores file, so "|" is
     // fine, but a line break or an end-of-file mark would break the file.
     static const QRegularExpression kAllowed(QStringLiteral("[^\\r\\n\\x{1a}]*"));
     EdtName->setValidator(new QRegularExpressionValidator(kAllowed, EdtName));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("BtnOK"));
-    ok->setGeometry((290 - 75) / 2, 60, 75, 25);
+    ok->setGeometry((290 - 75) / 2, 60 + below, 75, 25);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }

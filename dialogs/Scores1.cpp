@@ -10,6 +10,7 @@
 #include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace zorvane {
 
@@ -51,7 +52,7 @@ class ScoreDelegate : public QStyledItemDelegate {
 
 TFrmScores::TFrmScores(HighScoreTable& table, QWidget* parent)
     : QDialog(parent, kFrame), table_(table) {
-    setWindowTitle(QStringLiteral("High Scores"));
+    setWindowTitle(tr("High Scores"));
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(13);
     setFont(font);
@@ -63,11 +64,19 @@ TFrmScores::TFrmScores(HighScoreTable& table, QWidget* parent)
     LstScores->setRootIsDecorated(false);
     LstScores->setItemsExpandable(false);
     LstScores->setColumnCount(4);
-    LstScores->setHeaderLabels({QStringLiteral("Score"), QStringLiteral("Date"),
-                                QStringLiteral("Level"), QStringLiteral("Name")});
-    // Fixed widths that add up to less than the list, so every column shows.
+    LstScores->setHeaderLabels({tr("Score"), tr("Date"), tr("Level"), tr("Name")});
+    // Fixed widths that add up to less than the list, so every column shows;
+    // a heading longer in the player's language widens its column, and the
+    // names' column gives up the room.
     LstScores->header()->setStretchLastSection(false);
-    const int widths[] = {100, 100, 50, 308};
+    int widths[] = {100, 100, 50, 308};
+    for (int column = 0; column < 3; ++column) {
+        const int wanted = LstScores->header()->sectionSizeHint(column);
+        if (wanted > widths[column]) {
+            widths[3] -= wanted - widths[column];
+            widths[column] = wanted;
+        }
+    }
     for (int column = 0; column < 4; ++column) {
         LstScores->setColumnWidth(column, widths[column]);
     }
@@ -81,15 +90,16 @@ TFrmScores::TFrmScores(HighScoreTable& table, QWidget* parent)
     }
     connect(LstScores, &QTreeWidget::itemChanged, this, &TFrmScores::ScoreEdited);
 
-    BtnOK = new QPushButton(QStringLiteral("OK"), this);
+    BtnOK = new QPushButton(tr("OK"), this);
     BtnOK->setObjectName(QStringLiteral("BtnOK"));
     BtnOK->setGeometry(8, 240, 75, 25);
     BtnOK->setDefault(true);
     connect(BtnOK, &QPushButton::clicked, this, &QDialog::accept);
 
-    BtnClear = new QPushButton(QStringLiteral("Clear Scores"), this);
+    BtnClear = new QPushButton(tr("Clear Scores"), this);
     BtnClear->setObjectName(QStringLiteral("BtnClear"));
-    BtnClear->setGeometry(562 - 8 - 91, 240, 91, 25);
+    const int clearWidth = std::max(91, BtnClear->sizeHint().width());
+    BtnClear->setGeometry(562 - 8 - clearWidth, 240, clearWidth, 25);
     BtnClear->setAutoDefault(false);
     connect(BtnClear, &QPushButton::clicked, this, &TFrmScores::BtnClearClick);
 
@@ -129,10 +139,9 @@ void TFrmScores::ScoreEdited(QTreeWidgetItem* item, int column) {
 }
 
 void TFrmScores::BtnClearClick() {
-    const QString question =
-        QStringLiteral("Are you sure you want to clear the high scores table?") + "\n" +
-        QStringLiteral("This action cannot be undone.");
-    if (!AskYesNo(QStringLiteral("Confirm"), question)) {
+    const QString question = tr("Are you sure you want to clear the high scores table?") + "\n" +
+                             tr("This action cannot be undone.");
+    if (!AskYesNo(tr("Confirm"), question)) {
         return;
     }
     table_.Clear(Today());

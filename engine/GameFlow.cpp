@@ -83,7 +83,7 @@ void Game::GameOver() {
     inProgress_ = false;
     ClearAux();
     host_.StateChanged();
-    host_.ShowMessage("Confirm", "The game is over!");
+    host_.ShowGameMessage({MessageKind::kGameOver, {}});
     ClearedCount = 0;
     BoardBonus = 0;
     if (scores_.IsHighScore(Score)) {
@@ -92,7 +92,7 @@ void Game::GameOver() {
         SaveHighScores();
         host_.ShowHighScores();
     }
-    if (host_.AskYesNo("Confirm", "Would you like to play again?")) {
+    if (host_.AskGameQuestion({MessageKind::kPlayAgain, {}})) {
         ResetForNewGame();
         host_.StateChanged();
     } else {
@@ -155,19 +155,15 @@ void Game::SaveHighScoresAtQuit() {
         return;
     }
     // The last chance: the player learns exactly what is lost, and where.
-    std::string text =
-        "These high scores could not be saved in " + scoresPath_ + " (" + saved.reason + "):";
-    for (const std::string& change : pending) {
-        text += "\r" + change;
-    }
-    host_.ShowMessage("Error", text);
+    GameMessage lost{MessageKind::kScoresNotSaved, {scoresPath_, saved.reason}};
+    lost.args.insert(lost.args.end(), pending.begin(), pending.end());
+    host_.ShowGameMessage(lost);
 }
 
 void Game::ReportFileError(const std::string& path, const FileResult& result) {
     // A failure reported before has no text: the game goes on as it did then.
-    const std::string text = FileErrorText(path, result);
-    if (!text.empty()) {
-        host_.ShowMessage("Error", text);
+    if (!FileErrorText(path, result).empty()) {
+        host_.ShowGameMessage({MessageKind::kFileError, {path, result.reason}});
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "engine/GameMessage.h"
 #include "persistence/Settings.h"
 
 namespace zorvane {
@@ -31,6 +32,16 @@ class GameHost {
     virtual void ShowMessage(const std::string& caption, const std::string& text) = 0;
     // Modal question with Yes and No; true for Yes.
     virtual bool AskYesNo(const std::string& caption, const std::string& text) = 0;
+
+    // The game's own messages and questions, named: a host that words them
+    // in another language overrides these; by default they are shown in
+    // English through the two above.
+    virtual void ShowGameMessage(const GameMessage& message) {
+        ShowMessage(EnglishCaption(message.kind), EnglishText(message));
+    }
+    virtual bool AskGameQuestion(const GameMessage& question) {
+        return AskYesNo(EnglishCaption(question.kind), EnglishText(question));
+    }
 
     // End of a game that entered the table: ask the name, then show the table.
     virtual std::string AskHighScoreName() = 0;

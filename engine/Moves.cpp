@@ -74,7 +74,7 @@ void Game::FindBonus(std::int64_t bonus) {
 }
 
 void Game::SetBonus(std::int64_t n) {
-    Status.Bonus = "Bonus: " + std::to_string(n);
+    Status.ShowBonus(n);
 }
 
 void Game::ShufflePieces(const CellGrid& fallen) {
@@ -98,15 +98,12 @@ void Game::AwardBoardClearedBonus() {
         const std::int64_t sum = static_cast<std::int64_t>(ClearedCount) * 5000 + BoardBonus;
         BoardBonus = sum > 1000000 ? 1000000 : static_cast<std::int32_t>(sum);
     }
-    std::string text;
-    if (ClearedCount == 1) {
-        text = "You cleared the board!\rYou get a 5000 point bonus!";
-    } else {
-        text = "You cleared the board " + std::to_string(ClearedCount) + " times!\rYou get a " +
-               std::to_string(BoardBonus) + " point bonus!";
-    }
+    const GameMessage cleared =
+        ClearedCount == 1 ? GameMessage{MessageKind::kBoardCleared, {std::to_string(BoardBonus)}}
+                          : GameMessage{MessageKind::kBoardClearedAgain,
+                                        {std::to_string(ClearedCount), std::to_string(BoardBonus)}};
     host_.StateChanged();
-    host_.ShowMessage("Congratulations!", text);
+    host_.ShowGameMessage(cleared);
     SetScore(static_cast<std::int64_t>(Score) + BoardBonus);
     SetBonus(BoardBonus);
     LevelUp();

@@ -34,10 +34,8 @@ void Game::DXTimer1Timer() {
         if (RowsDone >= RowsForLevel(Level)) {
             ClearAux();
             host_.StateChanged();
-            host_.ShowMessage("Congratulations", Level == 20
-                                                     ? "You have proceeded to the next level\r"
-                                                       "and earned a temporary speed relief!"
-                                                     : "You have proceeded to the next level!");
+            host_.ShowGameMessage(
+                {Level == 20 ? MessageKind::kNextLevelRelief : MessageKind::kNextLevel, {}});
             LevelUp();
             ResetProgressDisplays();
             ApplyDeferredPause();
@@ -149,17 +147,12 @@ void Game::ShiftUp() {
 }
 
 void Game::ShowProgress() {
-    const int percent = LevelPercent(RowsDone, Level);
-    Status.LblRows = "Percent of level completed: " + std::to_string(percent);
-    Status.PBRows = percent < 0 ? 0 : percent > 100 ? 100 : percent;
-    Status.LblRowsDone = "Rows Done: " + std::to_string(RowsDone);
+    Status.ShowProgress(LevelPercent(RowsDone, Level), RowsDone);
 }
 
 void Game::ResetProgressDisplays() {
     RowsDone = 0;
-    Status.LblRows = "Percent of level completed: 0";
-    Status.PBRows = 0;
-    Status.LblRowsDone = "Rows Done: 0";
+    Status.ShowProgress(0, 0);
 }
 
 void Game::ClearAux() {
@@ -189,7 +182,7 @@ void Game::LevelUp() {
 
 void Game::SetLevel(std::int32_t n) {
     Level = n;
-    Status.LevelLabel = "Level: " + std::to_string(n);
+    Status.ShowLevel(n);
 }
 
 }  // namespace zorvane

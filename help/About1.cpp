@@ -24,17 +24,17 @@ QFont ArialPixels(int pixels, bool bold) {
 }
 
 const char* const kCreditLines[4] = {
-    "Game design and programming: the Zorvane team",
-    "Pieces, bombs and logo drawn for Zorvane",
-    "Sound effects and music made for Zorvane",
-    "Thanks to every player of the beta!",
+    QT_TRANSLATE_NOOP("zorvane::TFrmAbout", "Game design and programming: the Zorvane team"),
+    QT_TRANSLATE_NOOP("zorvane::TFrmAbout", "Pieces, bombs and logo drawn for Zorvane"),
+    QT_TRANSLATE_NOOP("zorvane::TFrmAbout", "Sound effects and music made for Zorvane"),
+    QT_TRANSLATE_NOOP("zorvane::TFrmAbout", "Thanks to every player of the beta!"),
 };
 
 }  // namespace
 
 TFrmAbout::TFrmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FrmAbout"));
-    setWindowTitle(QStringLiteral("About Zorvane!"));
+    setWindowTitle(tr("About Zorvane!"));
     setFont(ArialPixels(13, false));
 
     auto* image1 = new QLabel(this);
@@ -45,7 +45,8 @@ TFrmAbout::TFrmAbout(QWidget* parent) : QDialog(parent) {
     auto* title = new QLabel(QStringLiteral("Zorvane!"), this);
     title->setObjectName(QStringLiteral("LblTitle"));
     title->setFont(ArialPixels(16, true));
-    auto* version = new QLabel(kVersionLine, this);
+    // kVersionLine in the player's language.
+    auto* version = new QLabel(tr("Version %1 b").arg(kVersion), this);
     version->setObjectName(QStringLiteral("LblVersion"));
     version->setFont(ArialPixels(16, true));
 
@@ -68,14 +69,14 @@ TFrmAbout::TFrmAbout(QWidget* parent) : QDialog(parent) {
     column->addLayout(top);
     column->addSpacing(4);
     for (int i = 0; i < 4; ++i) {
-        auto* credit = new QLabel(QString::fromUtf8(kCreditLines[i]), this);
+        auto* credit = new QLabel(tr(kCreditLines[i]), this);
         credit->setObjectName(QStringLiteral("LblCredit%1").arg(i + 1));
         credit->setAlignment(Qt::AlignHCenter);
         column->addWidget(credit);
     }
     column->addStretch();
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("BtnOk"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -92,7 +93,8 @@ void TFrmAbout::showEvent(QShowEvent* event) {
 
 void TFrmAbout::FitOuterSize() {
     const QMargins frame = FrameMargins(this);
-    resize(kOuterSize.shrunkBy(frame));
+    // Credits longer in the player's language widen the box.
+    resize(kOuterSize.shrunkBy(frame).expandedTo(minimumSizeHint()));
 }
 
 }  // namespace zorvane

@@ -20,7 +20,8 @@ class TFrmAbout : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    // Sizes the window so that window and frame together are kOuterSize.
+    // Sizes the window so that window and frame together are kOuterSize, or
+    // as much more as its texts need.
     // The frame is often known only after the window manager has framed the
     // window, so this runs again whenever the frame changes.
     void FitOuterSize();

@@ -11,7 +11,7 @@ namespace zorvane {
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("HelpWindow"));
-    setWindowTitle(QStringLiteral("Zorvane Help"));
+    setWindowTitle(tr("Zorvane Help"));
     setWindowFlags(windowFlags() | Qt::WindowMinMaxButtonsHint);
     setSizeGripEnabled(true);
 
@@ -23,11 +23,11 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     browser_->setOpenExternalLinks(false);
     connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::LinkClicked);
 
-    auto* back = new QPushButton(QStringLiteral("< &Back"), this);
+    auto* back = new QPushButton(tr("< &Back"), this);
     back->setObjectName(QStringLiteral("BtnBack"));
-    auto* forward = new QPushButton(QStringLiteral("&Forward >"), this);
+    auto* forward = new QPushButton(tr("&Forward >"), this);
     forward->setObjectName(QStringLiteral("BtnForward"));
-    auto* closeButton = new QPushButton(QStringLiteral("&Close"), this);
+    auto* closeButton = new QPushButton(tr("&Close"), this);
     closeButton->setObjectName(QStringLiteral("BtnClose"));
     for (QPushButton* button : {back, forward, closeButton}) {
         button->setAutoDefault(false);
@@ -41,7 +41,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent) {
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
     connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
         const QString title = browser_->documentTitle();
-        setWindowTitle(title.isEmpty() ? QStringLiteral("Zorvane Help") : title);
+        setWindowTitle(title.isEmpty() ? tr("Zorvane Help") : title);
     });
 
     auto* buttons = new QHBoxLayout;

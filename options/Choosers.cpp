@@ -1,6 +1,7 @@
 #include "options/Choosers.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QEvent>
@@ -138,13 +139,16 @@ class ChooserDialog : public QFileDialog {
             case FolderCheck::kCreated:
                 return false;
             case FolderCheck::kNotCreated:
-                QMessageBox::warning(
-                    this, windowTitle(),
-                    QString("The folder \"%1\" could not be created.").arg(folder));
+                QMessageBox::warning(this, windowTitle(),
+                                     QCoreApplication::translate(
+                                         "Choosers", "The folder \"%1\" could not be created.")
+                                         .arg(folder));
                 return true;
             case FolderCheck::kNotAFolder:
-                QMessageBox::warning(this, windowTitle(),
-                                     QString("\"%1\" is a file, not a folder.").arg(folder));
+                QMessageBox::warning(
+                    this, windowTitle(),
+                    QCoreApplication::translate("Choosers", "\"%1\" is a file, not a folder.")
+                        .arg(folder));
                 return true;
             case FolderCheck::kDeclined:
                 return true;
@@ -164,7 +168,7 @@ class PicturePreview : public QWidget {
     static constexpr int kBox = 200;
 
     explicit PicturePreview(QWidget* parent) : QWidget(parent) {
-        auto* caption = new QLabel("Preview:", this);
+        auto* caption = new QLabel(QCoreApplication::translate("Choosers", "Preview:"), this);
         picture_ = new QLabel(this);
         picture_->setObjectName("PicturePreview");
         picture_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -234,22 +238,28 @@ std::optional<QColor> QtOptionsChoosers::ChooseColor(QWidget* parent, const QCol
 }
 
 QString QtOptionsChoosers::ChooseSoundFile(QWidget* parent, const QString& folder) {
-    ChooserDialog dialog(parent, "Open", folder);
+    ChooserDialog dialog(parent, QCoreApplication::translate("Choosers", "Open"), folder);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(
-        {"WAV Files (*.WAV *.wav)", "MIDI Files (*.MID *.mid *.midi)", "All Files (*)"});
+        {QCoreApplication::translate("Choosers", "WAV Files (*.WAV *.wav)"),
+         QCoreApplication::translate("Choosers", "MIDI Files (*.MID *.mid *.midi)"),
+         QCoreApplication::translate("Choosers", "All Files (*)")});
     dialog.setDefaultSuffix("WAV");
     return dialog.Run();
 }
 
 QString QtOptionsChoosers::ChoosePicture(QWidget* parent, const QString& folder) {
-    ChooserDialog dialog(parent, "Open Picture", folder);
+    ChooserDialog dialog(parent, QCoreApplication::translate("Choosers", "Open Picture"), folder);
     dialog.setFileMode(QFileDialog::ExistingFile);
     // The board draws bitmaps; PNG is there because it is what Linux users have.
-    dialog.setNameFilters({Filter("All", {"dib", "bmp", "emf", "wmf", "png"}),
-                           Filter("Device Independent Bitmap", {"dib"}), Filter("Bitmaps", {"bmp"}),
-                           Filter("Enhanced Metafiles", {"emf"}), Filter("Metafiles", {"wmf"}),
-                           Filter("PNG Pictures", {"png"})});
+    dialog.setNameFilters(
+        {Filter(QCoreApplication::translate("Choosers", "All"),
+                {"dib", "bmp", "emf", "wmf", "png"}),
+         Filter(QCoreApplication::translate("Choosers", "Device Independent Bitmap"), {"dib"}),
+         Filter(QCoreApplication::translate("Choosers", "Bitmaps"), {"bmp"}),
+         Filter(QCoreApplication::translate("Choosers", "Enhanced Metafiles"), {"emf"}),
+         Filter(QCoreApplication::translate("Choosers", "Metafiles"), {"wmf"}),
+         Filter(QCoreApplication::translate("Choosers", "PNG Pictures"), {"png"})});
     dialog.setDefaultSuffix("BMP");
 
     auto* preview = new PicturePreview(&dialog);
@@ -265,7 +275,7 @@ QString QtOptionsChoosers::ChoosePicture(QWidget* parent, const QString& folder)
 }
 
 QString QtOptionsChoosers::ChooseFolder(QWidget* parent, const QString& start) {
-    ChooserDialog dialog(parent, "Choose Folder", start);
+    ChooserDialog dialog(parent, QCoreApplication::translate("Choosers", "Choose Folder"), start);
     dialog.OfferNewFolders([&dialog](const QString& path) {
         return QMessageBox::question(&dialog, dialog.windowTitle(), CreateFolderQuestion(path),
                                      QMessageBox::Yes | QMessageBox::No,
@@ -291,7 +301,9 @@ FolderCheck EnsureFolder(const QString& path,
 }
 
 QString CreateFolderQuestion(const QString& path) {
-    return QString("The folder \"%1\" does not exist. Do you want to create it?").arg(path);
+    return QCoreApplication::translate(
+               "Choosers", "The folder \"%1\" does not exist. Do you want to create it?")
+        .arg(path);
 }
 
 QString NearestExistingFolder(const QString& start) {

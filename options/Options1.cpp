@@ -12,8 +12,10 @@
 #include <QSpinBox>
 #include <QStyle>
 #include <QTabWidget>
+#include <algorithm>
 
 #include "components/PaintPanel.h"
+#include "components/ReasonWords.h"
 #include "help/HelpLanguage.h"
 #include "help/WebLinks.h"
 #include "options/Choosers.h"
@@ -30,7 +32,7 @@ TFrmOptions::TFrmOptions(BackgroundPicture& picture, std::string programFolder,
       picture_(picture),
       programFolder_(std::move(programFolder)),
       choosers_(choosers) {
-    setWindowTitle("Edit Options");
+    setWindowTitle(tr("Edit Options"));
     QFont font("Arial");
     font.setPixelSize(13);
     setFont(font);
@@ -38,24 +40,34 @@ TFrmOptions::TFrmOptions(BackgroundPicture& picture, std::string programFolder,
 
     PageControl = new QTabWidget(this);
     PageControl->setGeometry(6, 6, 404, 363);
-    PageControl->addTab(BuildGamePage(), "Game");
-    PageControl->addTab(BuildPiecesPage(), "Pieces");
-    PageControl->addTab(BuildBackgroundPage(), "Background");
-    PageControl->addTab(BuildSoundsPage(), "Sounds");
-    PageControl->addTab(BuildMusicPage(), "Music");
+    PageControl->addTab(BuildGamePage(), tr("Game"));
+    PageControl->addTab(BuildPiecesPage(), tr("Pieces"));
+    PageControl->addTab(BuildBackgroundPage(), tr("Background"));
+    PageControl->addTab(BuildSoundsPage(), tr("Sounds"));
+    PageControl->addTab(BuildMusicPage(), tr("Music"));
     connect(PageControl, &QTabWidget::currentChanged, this,
             [this](int index) { PageControlChange(index); });
 
-    BtnOkay = new QPushButton("OK", this);
+    BtnOkay = new QPushButton(tr("OK"), this);
     BtnOkay->setGeometry(416, 30, 76, 26);
     BtnOkay->setDefault(true);
     connect(BtnOkay, &QPushButton::clicked, this, &QDialog::accept);
-    BtnSave = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), "Save", this);
+    BtnSave = new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), tr("Save"), this);
     BtnSave->setGeometry(416, 62, 76, 26);
     connect(BtnSave, &QPushButton::clicked, this, [this] { done(kSaveResult); });
-    btnCancel = new QPushButton("Cancel", this);
+    btnCancel = new QPushButton(tr("Cancel"), this);
     btnCancel->setGeometry(416, 94, 76, 26);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    // The buttons widen, and the dialog with them, for captions longer in
+    // the player's language.
+    int buttonWidth = 76;
+    for (const QPushButton* button : {BtnOkay, BtnSave, btnCancel}) {
+        buttonWidth = std::max(buttonWidth, button->sizeHint().width());
+    }
+    for (QPushButton* button : {BtnOkay, BtnSave, btnCancel}) {
+        button->resize(buttonWidth, button->height());
+    }
+    setFixedSize(416 + buttonWidth + 6, 375);
 }
 
 void TFrmOptions::Edit(const Settings& settings, int runningRows) {
@@ -292,14 +304,15 @@ void TFrmOptions::BtnSetGraphicClick() {
     }
     if (file.contains("jpg") || file.contains("jpeg")) {
         if (ShowMessage) {
-            ShowMessage("Error", "Program does not current support JPEGs");
+            ShowMessage(tr("Error"), tr("Program does not current support JPEGs"));
         }
         return;
     }
     QString error;
     if (!picture_.Load(file, error)) {
         if (ShowMessage) {
-            ShowMessage("Error", file + ": " + error);
+            ShowMessage(tr("Error"),
+                        ReasonWords::Named(file, ReasonWords::Reason(error.toStdString())));
         }
         return;
     }

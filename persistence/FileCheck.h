@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "persistence/FileReasons.h"
 #include "persistence/TextFile.h"
 
 namespace zorvane {
@@ -20,10 +21,6 @@ constexpr std::int64_t kEffectFileCap = 16 * kMegabyte;
 // A song is streamed, but one that runs to hours is no song.
 constexpr std::int64_t kSongFileCap = 64 * kMegabyte;
 
-// The reasons given for a file refused by the checks below.
-constexpr const char* kNotRegularFile = "not a regular file";
-constexpr const char* kBadFileName = "not a valid file name";
-
 // Opens `path` for reading. On success `fd` is a blocking, close-on-exec
 // descriptor the caller closes, and `size` the file's size. Refused, with
 // `fd` at -1 and the reason: a name too long for the system or holding a NUL
@@ -35,8 +32,5 @@ FileResult OpenRegularFile(const std::string& path, std::int64_t cap, int& fd, s
 // The whole content of the file through OpenRegularFile; a file that grows
 // past `cap` while it is read is refused the same way.
 FileResult ReadRegularFile(const std::string& path, std::int64_t cap, std::string& bytes);
-
-// The reason for a file of `size` bytes over `cap`: "too large (N MB, at most M MB)".
-std::string TooLargeText(std::int64_t size, std::int64_t cap);
 
 }  // namespace zorvane

@@ -1,5 +1,7 @@
 #include "persistence/FileLock.h"
 
+#include "persistence/FileReasons.h"
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -65,7 +67,7 @@ int OpenLockFile(const std::string& lockPath, std::string& reason) {
             return -1;
         }
     }
-    reason = "it is not a regular file and cannot be replaced";
+    reason = kCannotReplace;
     return -1;
 }
 
@@ -91,7 +93,7 @@ FileLock::FileLock(const std::string& path, const LockWaiting& waiting) {
         // A lock is let go when its holder ends, however it ends: one still
         // held belongs to a copy that is alive, and is waited for.
         if (std::chrono::steady_clock::now() >= giveUp) {
-            reason_ = "another copy of the game kept the file locked";
+            reason_ = kLockedByOther;
             break;
         }
         if (waiting.pause) {

@@ -1,16 +1,13 @@
 #include "persistence/HighScores.h"
 
 #include "persistence/FileLock.h"
+#include "persistence/FileReasons.h"
 #include "persistence/TextHelpers.h"
 #include "zorvane/Version.h"
 
 namespace zorvane {
 
 namespace {
-
-constexpr const char* kLeftAlone =
-    "; the file is left as it is, and new high scores are kept only while the game runs";
-constexpr const char* kSavedLater = "; the new high scores are kept and saved later";
 
 ScoreRow ParseRow(std::string_view line) {
     // The name is last, so any further "|" belongs to it.

@@ -1,6 +1,7 @@
 #include "persistence/PlayerFiles.h"
 
 #include "persistence/Elide.h"
+#include "persistence/FileReasons.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -67,8 +68,7 @@ FileResult CreateFolderFor(const std::string& file) {
     }
     auto failed = [&folder](int code) {
         return FileResult{false, false,
-                          "Cannot create the folder " + ElideMiddle(folder.string()) + " (" +
-                              std::strerror(code) + ")"};
+                          FolderNotMadeText(ElideMiddle(folder.string()), std::strerror(code))};
     };
     // One level at a time, so that only the folders made here get the mode.
     std::filesystem::path made;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "persistence/FileReasons.h"
 #include "persistence/TextHelpers.h"
 #include "zorvane/Version.h"
 
@@ -123,7 +124,7 @@ FileResult ReadSavedGameLines(const std::string& path, std::vector<std::string>&
     FileResult result = ReadTextFile(path, lines);
     if (result.ok && !HoldsSavedGame(lines)) {
         result.ok = false;
-        result.reason = "the file holds no saved game";
+        result.reason = kNoSavedGame;
         lines.clear();
     }
     return result;
