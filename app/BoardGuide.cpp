@@ -28,7 +28,7 @@ BoardGuide::BoardGuide(TPaintPanel* board, std::function<Game*()> game, const Se
       flashFade_(new QVariantAnimation(this)) {
     board_->setFocusPolicy(Qt::StrongFocus);
     board_->setMouseTracking(true);
-    board_->setAccessibleName("Board");
+    board_->setAccessibleName(tr("Board"));
     board_->installEventFilter(this);
     flashFade_->setStartValue(1.0);
     flashFade_->setEndValue(0.0);
@@ -221,50 +221,54 @@ void BoardGuide::Repaint(const std::vector<CellPos>& cells) {
 }
 
 QString BoardGuide::CellWords(const TCell& cell) const {
-    static const char* const kSpecials[] = {"area piece",  "row piece",     "column piece",
-                                            "cross piece", "rows-up piece", "everything piece"};
+    static const char* const kSpecials[] = {
+        QT_TR_NOOP("area piece"),  QT_TR_NOOP("row piece"),     QT_TR_NOOP("column piece"),
+        QT_TR_NOOP("cross piece"), QT_TR_NOOP("rows-up piece"), QT_TR_NOOP("everything piece")};
+    // Whole phrases, as other languages bend a colour's name to the thing.
+    static const char* const kPieces[] = {
+        QT_TR_NOOP("gray piece"),  QT_TR_NOOP("blue piece"),   QT_TR_NOOP("cyan piece"),
+        QT_TR_NOOP("green piece"), QT_TR_NOOP("orange piece"), QT_TR_NOOP("purple piece"),
+        QT_TR_NOOP("red piece"),   QT_TR_NOOP("yellow piece"), QT_TR_NOOP("pink piece")};
+    static const char* const kBombs[] = {
+        QT_TR_NOOP("gray bomb"),  QT_TR_NOOP("blue bomb"),   QT_TR_NOOP("cyan bomb"),
+        QT_TR_NOOP("green bomb"), QT_TR_NOOP("orange bomb"), QT_TR_NOOP("purple bomb"),
+        QT_TR_NOOP("red bomb"),   QT_TR_NOOP("yellow bomb"), QT_TR_NOOP("pink bomb")};
     if (cell.IsBomb && cell.IsSpecial) {
         if (cell.SpecialNum >= 1 && cell.SpecialNum <= kSpecialKinds) {
-            return kSpecials[cell.SpecialNum - 1];
+            return tr(kSpecials[cell.SpecialNum - 1]);
         }
-        return "unknown piece";
+        return tr("unknown piece");
     }
     if (cell.Pic < 1 || cell.Pic > kColours) {
-        return cell.IsBomb ? "black bomb" : "empty";
+        return cell.IsBomb ? tr("black bomb") : tr("empty");
     }
     // The colour the player sees, as the options dialog names it; a slot
     // holding none of the nine shows its own, as its pictures do.
-    std::size_t colour = static_cast<std::size_t>(settings_.Color(cell.Pic));
-    if (colour < 1 || colour > kPieceColourNames.size()) {
-        colour = static_cast<std::size_t>(cell.Pic);
+    int colour = settings_.Color(cell.Pic);
+    if (colour < 1 || colour > 9) {
+        colour = cell.Pic;
     }
-    const std::string_view name = kPieceColourNames[colour - 1];
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())).toLower() +
-           (cell.IsBomb ? " bomb" : " piece");
+    return tr((cell.IsBomb ? kBombs : kPieces)[colour - 1]);
 }
 
 QString BoardGuide::Describe() const {
     const Game* game = game_();
     const auto target = Target();
     if (!game || !target) {
-        return "Arrow keys choose a cell; Space or Enter plays it.";
+        return tr("Arrow keys choose a cell; Space or Enter plays it.");
     }
     if (Moving && Moving()) {
-        return "The pieces are moving.";
+        return tr("The pieces are moving.");
     }
     const TCell& cell = game->State().Board[target->col][target->row];
-    QString text = QString("Row %1, column %2: %3. ")
-                       .arg(target->row + 1)
-                       .arg(target->col + 1)
-                       .arg(CellWords(cell));
+    const QString where =
+        tr("Row %1, column %2: %3.").arg(target->row + 1).arg(target->col + 1).arg(CellWords(cell));
     if (outline_.empty()) {
-        text += "A click here is no move.";
-    } else {
-        text += QString("A click here takes %1 %2.")
-                    .arg(outline_.size())
-                    .arg(outline_.size() == 1 ? "piece" : "pieces");
+        return where + " " + tr("A click here is no move.");
     }
-    return text;
+    return where + " " +
+           (outline_.size() == 1 ? tr("A click here takes 1 piece.")
+                                 : tr("A click here takes %1 pieces.").arg(outline_.size()));
 }
 
 void BoardGuide::Paint(QPainter& painter) const {

@@ -4,6 +4,10 @@
 #include <cstdio>
 #include <string_view>
 
+#include <QCoreApplication>
+#include <QString>
+
+#include "app/Translations.h"
 #include "zorvane/Version.h"
 
 namespace zorvane {
@@ -31,26 +35,57 @@ constexpr std::array<QtOption, 10> kQtOptions{{
     {"widgetcount", false, false},
 }};
 
-constexpr const char* kUsage =
-    "Usage: zorvane [OPTION]... [FILE]\n"
-    "Zorvane, a colour-group puzzle game. At start it opens FILE, a saved game\n"
-    "(.SAV), or else the game that was in progress when it last closed.\n"
-    "\n"
-    "Options:\n"
-    "  -h, --help                  show this help and exit\n"
-    "  -v, --version               show the version and exit\n"
-    "\n"
-    "Qt's usual options, with one dash or two:\n"
-    "  -platform NAME[:OPTIONS]    the window system plugin, such as xcb or wayland\n"
-    "  -platformpluginpath FOLDER  a folder to look for window system plugins in\n"
-    "  -platformtheme NAME         the platform theme\n"
-    "  -plugin NAME                an input plugin to load\n"
-    "  -display DISPLAY            the X display to open (xcb)\n"
-    "  -style STYLE                the widget style, such as Fusion (or -style=STYLE)\n"
-    "  -stylesheet FILE            a style sheet for the widgets (or -stylesheet=FILE)\n"
-    "  -session ID                 the desktop session the game is restored into\n"
-    "  -reverse                    lay the windows out from right to left\n"
-    "  -widgetcount                count the widgets left over at the end\n";
+struct UsageLine {
+    const char* option;
+    const char* what;
+};
+
+constexpr std::array<UsageLine, 2> kOwnOptions{{
+    {"-h, --help", QT_TRANSLATE_NOOP("CommandLine", "show this help and exit")},
+    {"-v, --version", QT_TRANSLATE_NOOP("CommandLine", "show the version and exit")},
+}};
+
+constexpr std::array<UsageLine, 10> kQtUsage{{
+    {"-platform NAME[:OPTIONS]",
+     QT_TRANSLATE_NOOP("CommandLine", "the window system plugin, such as xcb or wayland")},
+    {"-platformpluginpath FOLDER",
+     QT_TRANSLATE_NOOP("CommandLine", "a folder to look for window system plugins in")},
+    {"-platformtheme NAME", QT_TRANSLATE_NOOP("CommandLine", "the platform theme")},
+    {"-plugin NAME", QT_TRANSLATE_NOOP("CommandLine", "an input plugin to load")},
+    {"-display DISPLAY", QT_TRANSLATE_NOOP("CommandLine", "the X display to open (xcb)")},
+    {"-style STYLE",
+     QT_TRANSLATE_NOOP("CommandLine", "the widget style, such as Fusion (or -style=STYLE)")},
+    {"-stylesheet FILE",
+     QT_TRANSLATE_NOOP("CommandLine", "a style sheet for the widgets (or -stylesheet=FILE)")},
+    {"-session ID",
+     QT_TRANSLATE_NOOP("CommandLine", "the desktop session the game is restored into")},
+    {"-reverse", QT_TRANSLATE_NOOP("CommandLine", "lay the windows out from right to left")},
+    {"-widgetcount", QT_TRANSLATE_NOOP("CommandLine", "count the widgets left over at the end")},
+}};
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("CommandLine", text);
+}
+
+QString Usage() {
+    const auto lines = [](const auto& table) {
+        QString text;
+        for (const UsageLine& line : table) {
+            text +=
+                QString("  %1 %2\n").arg(QString::fromLatin1(line.option), -27).arg(Tr(line.what));
+        }
+        return text;
+    };
+    return QCoreApplication::translate("CommandLine", "Usage: zorvane [OPTION]... [FILE]") + "\n" +
+           QCoreApplication::translate(
+               "CommandLine",
+               "Zorvane, a colour-group puzzle game. At start it opens FILE, a saved game\n"
+               "(.SAV), or else the game that was in progress when it last closed.") +
+           "\n\n" + QCoreApplication::translate("CommandLine", "Options:") + "\n" +
+           lines(kOwnOptions) + "\n" +
+           QCoreApplication::translate("CommandLine", "Qt's usual options, with one dash or two:") +
+           "\n" + lines(kQtUsage);
+}
 
 // The Qt option `word` (its dashes taken off) names, if any.
 const QtOption* FindQtOption(std::string_view word, bool& valueAttached) {
@@ -85,9 +120,12 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     bool help = false;
     bool version = false;
     bool optionsEnded = false;
-    auto refuse = [&line](std::string problem) {
-        if (line.problem.empty()) {
-            line.problem = std::move(problem);
+    auto refuse = [&line](CommandLine::Problem problem, std::string_view named,
+                          std::string_view namedToo = {}) {
+        if (line.problem == CommandLine::Problem::None) {
+            line.problem = problem;
+            line.named = named;
+            line.namedToo = namedToo;
         }
     };
     for (int i = 1; i < argc; ++i) {
@@ -96,7 +134,7 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
             if (line.file.empty()) {
                 line.file = arg;
             } else {
-                refuse("more than one file given: " + line.file + " and " + std::string(arg));
+                refuse(CommandLine::Problem::SecondFile, line.file, arg);
             }
             continue;
         }
@@ -111,14 +149,14 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
             bool valueAttached = false;
             const QtOption* option = FindQtOption(word, valueAttached);
             if (option == nullptr) {
-                refuse("unknown option " + std::string(arg));
+                refuse(CommandLine::Problem::UnknownOption, arg);
             } else if (option->takesValue && !valueAttached && ++i >= argc) {
-                refuse("the option " + std::string(arg) + " needs a value");
+                refuse(CommandLine::Problem::MissingValue, arg);
             }
             line.platformNamed = line.platformNamed || (option && option->name == "platform");
         }
     }
-    if (!line.problem.empty()) {
+    if (line.problem != CommandLine::Problem::None) {
         line.action = CommandLine::Action::Refuse;
     } else if (help) {
         line.action = CommandLine::Action::Help;
@@ -128,18 +166,49 @@ CommandLine ReadCommandLine(int argc, const char* const* argv) {
     return line;
 }
 
-int AnswerCommandLine(const CommandLine& line) {
+int AnswerCommandLine(const CommandLine& line, int& argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    InstallTranslations(app);
+    const auto out = [](FILE* stream, const QString& text) {
+        std::fputs(text.toLocal8Bit().constData(), stream);
+    };
+    // Names as given: the bytes of the command line, one line whatever they hold.
+    const auto named = [](const std::string& text) {
+        return QString::fromLocal8Bit(OneLine(text));
+    };
     switch (line.action) {
         case CommandLine::Action::Help:
-            std::fputs(kUsage, stdout);
+            out(stdout, Usage());
             return 0;
         case CommandLine::Action::Version:
             std::printf("%s\n", kProgramVersion);
             return 0;
-        case CommandLine::Action::Refuse:
-            std::fprintf(stderr, "zorvane: %s (see zorvane --help)\n",
-                         OneLine(line.problem).c_str());
+        case CommandLine::Action::Refuse: {
+            QString problem;
+            switch (line.problem) {
+                case CommandLine::Problem::UnknownOption:
+                    problem = QCoreApplication::translate("CommandLine", "unknown option %1")
+                                  .arg(named(line.named));
+                    break;
+                case CommandLine::Problem::MissingValue:
+                    problem =
+                        QCoreApplication::translate("CommandLine", "the option %1 needs a value")
+                            .arg(named(line.named));
+                    break;
+                case CommandLine::Problem::SecondFile:
+                    problem = QCoreApplication::translate("CommandLine",
+                                                          "more than one file given: %1 and %2")
+                                  .arg(named(line.named), named(line.namedToo));
+                    break;
+                case CommandLine::Problem::None:
+                    break;
+            }
+            out(stderr, "zorvane: " +
+                            QCoreApplication::translate("CommandLine", "%1 (see zorvane --help)")
+                                .arg(problem) +
+                            "\n");
             return 2;
+        }
         case CommandLine::Action::Play:
             break;
     }

@@ -12,8 +12,11 @@ struct CommandLine {
     Action action = Action::Play;
     // The saved game to open at start, as given; empty for none.
     std::string file;
-    // Why the line was refused: one line, naming what was wrong.
-    std::string problem;
+    // Why the line was refused, and the arguments it names.
+    enum class Problem { None, UnknownOption, MissingValue, SecondFile };
+    Problem problem = Problem::None;
+    std::string named;
+    std::string namedToo;  // the second file
     // -platform chose the window system, as QT_QPA_PLATFORM does.
     bool platformNamed = false;
 };
@@ -27,7 +30,8 @@ CommandLine ReadCommandLine(int argc, const char* const* argv);
 
 // Answers a line that is not for playing: the usage or the version on
 // standard output (status 0), or the problem in one line on standard error
-// (status 2). Returns the program's exit status.
-int AnswerCommandLine(const CommandLine& line);
+// (status 2), in the player's language. Needs no display; makes its own
+// application object for the translations. Returns the exit status.
+int AnswerCommandLine(const CommandLine& line, int& argc, char** argv);
 
 }  // namespace zorvane

@@ -11,6 +11,7 @@
 #include "app/BoardGuide.h"
 #include "app/MainUnit1.h"
 #include "app/MoveMotion.h"
+#include "app/StatusWords.h"
 #include "components/ScaledView.h"
 #include "components/WindowPlacement.h"
 #include "presentation/BoardPainter.h"
@@ -89,7 +90,7 @@ void TMainBoard::BuildLayout() {
     Image1->setObjectName("Image1");
     view_->Place(Image1, {6, 8, 183, 106});
     ShowLogo();
-    Image1->setToolTip(kLogoToolTip);
+    Image1->setToolTip(tr("Zorvane version %1 public beta").arg(kVersion));
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->installEventFilter(this);
 
@@ -99,7 +100,7 @@ void TMainBoard::BuildLayout() {
     Panel4->SetBevelOuter(TBevelStyle::Raised);
     Panel4->SetColor(palette().color(QPalette::Button));
     view_->Place(Panel4, {6, 120, 183, 105});
-    MakeLabel(*view_, Panel4, "Label1", "Score", {61, 5}, 21);
+    MakeLabel(*view_, Panel4, "Label1", tr("Score"), {61, 5}, 21);
 
     Panel5 = new TPaintPanel(Panel4);
     Panel5->setObjectName("Panel5");
@@ -112,14 +113,15 @@ void TMainBoard::BuildLayout() {
         }
     };
     Panel5->installEventFilter(this);
-    Panel5->setAccessibleName("Score");
+    Panel5->setAccessibleName(tr("Score"));
     // From the first look a reader takes it reads as the score, which starts
     // at 0.
     Panel5->SetAccessibleValue("0");
 
-    LevelLabel = MakeLabel(*view_, Panel4, "LevelLabel", "Level: 1", {53, 72}, 21);
+    LevelLabel =
+        MakeLabel(*view_, Panel4, "LevelLabel", StatusWords::Level(StatusPanel{}), {53, 72}, 21);
 
-    Bonus = MakeLabel(*view_, Panel2, "Bonus", "Bonus: 0", {32, 229}, 21);
+    Bonus = MakeLabel(*view_, Panel2, "Bonus", StatusWords::Bonus(StatusPanel{}), {32, 229}, 21);
     // Under the client's Button background a label writes in ButtonText;
     // the bonus asks for its own role so that the red is what it draws.
     QPalette red = Bonus->palette();
@@ -127,7 +129,7 @@ void TMainBoard::BuildLayout() {
     Bonus->setPalette(red);
     Bonus->setForegroundRole(QPalette::WindowText);
 
-    BtnPause = new QPushButton("Pause", Panel2);
+    BtnPause = new QPushButton(StatusWords::PauseButton(StatusPanel{}), Panel2);
     BtnPause->setObjectName("BtnPause");
     view_->Place(BtnPause, {58, 254, 75, 25});
     view_->SetDesignFont(BtnPause, font(), 11);
@@ -135,18 +137,20 @@ void TMainBoard::BuildLayout() {
     // Enter and Space press it while it has the focus.
     BtnPause->setFocusPolicy(Qt::TabFocus);
     BtnPause->setAutoDefault(true);
-    BtnPause->setAccessibleDescription("Starts the game clock, or pauses it");
+    BtnPause->setAccessibleDescription(tr("Starts the game clock, or pauses it"));
     connect(BtnPause, &QPushButton::clicked, this, [this] { BtnPauseClick(); });
 
-    LblRows = MakeLabel(*view_, Panel2, "LblRows", "Percent of level completed: 0", {9, 284}, 12);
+    LblRows =
+        MakeLabel(*view_, Panel2, "LblRows", StatusWords::Percent(StatusPanel{}), {9, 284}, 12);
     PBRows = new QProgressBar(Panel2);
     PBRows->setObjectName("PBRows");
     view_->Place(PBRows, {21, 304, 150, 16});
     PBRows->setRange(0, 100);
     PBRows->setValue(0);
     PBRows->setTextVisible(false);
-    PBRows->setAccessibleName("Percent of level completed");
-    LblRowsDone = MakeLabel(*view_, Panel2, "LblRowsDone", "Rows Done: 0", {53, 325}, 12);
+    PBRows->setAccessibleName(tr("Percent of level completed"));
+    LblRowsDone = MakeLabel(*view_, Panel2, "LblRowsDone", StatusWords::RowsDone(StatusPanel{}),
+                            {53, 325}, 12);
 
     SizeForRows(9);
 }
@@ -193,19 +197,18 @@ void TMainBoard::StateChanged() {
         return;
     }
     const StatusPanel& status = game_->State().Status;
-    auto show = [](QLabel* label, const std::string& text) {
-        const QString caption = QString::fromStdString(text);
+    auto show = [](QLabel* label, const QString& caption) {
         if (label->text() != caption) {
             label->setText(caption);
             label->adjustSize();
         }
     };
-    show(LevelLabel, status.LevelLabel);
-    show(Bonus, status.Bonus);
-    show(LblRows, status.LblRows);
-    show(LblRowsDone, status.LblRowsDone);
+    show(LevelLabel, StatusWords::Level(status));
+    show(Bonus, StatusWords::Bonus(status));
+    show(LblRows, StatusWords::Percent(status));
+    show(LblRowsDone, StatusWords::RowsDone(status));
     PBRows->setValue(status.PBRows);
-    BtnPause->setText(QString::fromStdString(status.BtnPause));
+    BtnPause->setText(StatusWords::PauseButton(status));
     Panel5->SetAccessibleValue(QString::number(game_->State().Score));
     guide_->Refresh();
     const ShownPanels::Changed changed =

@@ -8,6 +8,7 @@
 #include "app/MainUnit1.h"
 #include "app/NoDisplay.h"
 #include "app/SignalQuit.h"
+#include "app/Translations.h"
 #include "audio/ModuleMediaService.h"
 #include "components/WindowPlacement.h"
 #include "persistence/ProgramFolder.h"
@@ -28,9 +29,10 @@ int main(int argc, char** argv) {
     // --help and --version answer without a display.
     const zorvane::CommandLine line = zorvane::ReadCommandLine(argc, argv);
     if (line.action != zorvane::CommandLine::Action::Play) {
-        return zorvane::AnswerCommandLine(line);
+        return zorvane::AnswerCommandLine(line, argc, argv);
     }
     const std::unique_ptr<QApplication> app = OpenApplication(argc, argv, line.platformNamed);
+    zorvane::InstallTranslations(*app);
     // Dialogs, message boxes and choosers open over the main window and on screen.
     zorvane::PlaceOwnedWindowsOverOwners(*app);
     // From the very start, so a signal is never lost; it is acted on once the

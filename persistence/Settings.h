@@ -6,7 +6,6 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace zorvane {
 
@@ -18,11 +17,6 @@ inline constexpr std::array<EffectSlot, 4> kEffectSlots = {EffectSlot::Bad, Effe
 // A colour as stored in the options file: 0x00BBGGRR, or a system colour
 // 0x80000000..0x80000018, or clNone 0x1FFFFFFF.
 using ColorValue = std::uint32_t;
-
-// The nine colours a piece slot can show, as Color(slot) numbers them from 1,
-// named as the options dialog lists them.
-inline constexpr std::array<std::string_view, 9> kPieceColourNames = {
-    "Gray", "Blue", "Cyan", "Green", "Orange", "Purple", "Red", "Yellow", "Pink"};
 
 // The defaults are in the settings table (SettingsTable.h).
 struct Settings {

@@ -69,6 +69,91 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>show this help and exit</source>
+        <translation>diese Hilfe zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>die Version zeigen und beenden</translation>
+    </message>
+    <message>
+        <source>the window system plugin, such as xcb or wayland</source>
+        <translation>das Fenstersystem-Plugin, etwa xcb oder wayland</translation>
+    </message>
+    <message>
+        <source>a folder to look for window system plugins in</source>
+        <translation>ein Ordner, in dem nach Fenstersystem-Plugins gesucht wird</translation>
+    </message>
+    <message>
+        <source>the platform theme</source>
+        <translation>das Plattform-Design</translation>
+    </message>
+    <message>
+        <source>an input plugin to load</source>
+        <translation>ein zu ladendes Eingabe-Plugin</translation>
+    </message>
+    <message>
+        <source>the X display to open (xcb)</source>
+        <translation>der zu öffnende X-Bildschirm (xcb)</translation>
+    </message>
+    <message>
+        <source>the widget style, such as Fusion (or -style=STYLE)</source>
+        <translation>der Stil der Bedienelemente, etwa Fusion (oder -style=STIL)</translation>
+    </message>
+    <message>
+        <source>a style sheet for the widgets (or -stylesheet=FILE)</source>
+        <translation>ein Stylesheet für die Bedienelemente (oder -stylesheet=DATEI)</translation>
+    </message>
+    <message>
+        <source>the desktop session the game is restored into</source>
+        <translation>die Desktop-Sitzung, in die das Spiel zurückkehrt</translation>
+    </message>
+    <message>
+        <source>lay the windows out from right to left</source>
+        <translation>Fenster von rechts nach links anordnen</translation>
+    </message>
+    <message>
+        <source>count the widgets left over at the end</source>
+        <translation>am Ende übrige Bedienelemente zählen</translation>
+    </message>
+    <message>
+        <source>Usage: zorvane [OPTION]... [FILE]</source>
+        <translation>Aufruf: zorvane [OPTION]... [DATEI]</translation>
+    </message>
+    <message>
+        <source>Zorvane, a colour-group puzzle game. At start it opens FILE, a saved game
+(.SAV), or else the game that was in progress when it last closed.</source>
+        <translation>Zorvane, ein Farbgruppen-Puzzlespiel. Beim Start öffnet es DATEI, ein
+gespeichertes Spiel (.SAV), sonst das Spiel, das beim letzten Schließen lief.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s usual options, with one dash or two:</source>
+        <translation>Die üblichen Qt-Optionen, mit einem oder zwei Bindestrichen:</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>unbekannte Option %1</translation>
+    </message>
+    <message>
+        <source>the option %1 needs a value</source>
+        <translation>die Option %1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>more than one file given: %1 and %2</source>
+        <translation>mehr als eine Datei angegeben: %1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 (see zorvane --help)</source>
+        <translation>%1 (siehe zorvane --help)</translation>
+    </message>
+</context>
+<context>
     <name>MessageBatch</name>
     <message>
         <source>Reading %1 found %2 problems:</source>
@@ -233,6 +318,145 @@
         <source>Pause</source>
         <comment>the pause button of a running game</comment>
         <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>zorvane::BoardGuide</name>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>area piece</source>
+        <translation>Flächenstein</translation>
+    </message>
+    <message>
+        <source>row piece</source>
+        <translation>Reihenstein</translation>
+    </message>
+    <message>
+        <source>column piece</source>
+        <translation>Spaltenstein</translation>
+    </message>
+    <message>
+        <source>cross piece</source>
+        <translation>Kreuzstein</translation>
+    </message>
+    <message>
+        <source>rows-up piece</source>
+        <translation>Aufwärtsstein</translation>
+    </message>
+    <message>
+        <source>everything piece</source>
+        <translation>Allesstein</translation>
+    </message>
+    <message>
+        <source>gray piece</source>
+        <translation>grauer Stein</translation>
+    </message>
+    <message>
+        <source>blue piece</source>
+        <translation>blauer Stein</translation>
+    </message>
+    <message>
+        <source>cyan piece</source>
+        <translation>türkiser Stein</translation>
+    </message>
+    <message>
+        <source>green piece</source>
+        <translation>grüner Stein</translation>
+    </message>
+    <message>
+        <source>orange piece</source>
+        <translation>orangefarbener Stein</translation>
+    </message>
+    <message>
+        <source>purple piece</source>
+        <translation>violetter Stein</translation>
+    </message>
+    <message>
+        <source>red piece</source>
+        <translation>roter Stein</translation>
+    </message>
+    <message>
+        <source>yellow piece</source>
+        <translation>gelber Stein</translation>
+    </message>
+    <message>
+        <source>pink piece</source>
+        <translation>rosa Stein</translation>
+    </message>
+    <message>
+        <source>gray bomb</source>
+        <translation>graue Bombe</translation>
+    </message>
+    <message>
+        <source>blue bomb</source>
+        <translation>blaue Bombe</translation>
+    </message>
+    <message>
+        <source>cyan bomb</source>
+        <translation>türkise Bombe</translation>
+    </message>
+    <message>
+        <source>green bomb</source>
+        <translation>grüne Bombe</translation>
+    </message>
+    <message>
+        <source>orange bomb</source>
+        <translation>orangefarbene Bombe</translation>
+    </message>
+    <message>
+        <source>purple bomb</source>
+        <translation>violette Bombe</translation>
+    </message>
+    <message>
+        <source>red bomb</source>
+        <translation>rote Bombe</translation>
+    </message>
+    <message>
+        <source>yellow bomb</source>
+        <translation>gelbe Bombe</translation>
+    </message>
+    <message>
+        <source>pink bomb</source>
+        <translation>rosa Bombe</translation>
+    </message>
+    <message>
+        <source>unknown piece</source>
+        <translation>unbekannter Stein</translation>
+    </message>
+    <message>
+        <source>black bomb</source>
+        <translation>schwarze Bombe</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose a cell; Space or Enter plays it.</source>
+        <translation>Pfeiltasten wählen ein Feld, Leertaste oder Eingabetaste spielt es.</translation>
+    </message>
+    <message>
+        <source>The pieces are moving.</source>
+        <translation>Die Steine bewegen sich.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: %3.</source>
+        <translation>Reihe %1, Spalte %2: %3.</translation>
+    </message>
+    <message>
+        <source>A click here is no move.</source>
+        <translation>Ein Klick hier ist kein Zug.</translation>
+    </message>
+    <message>
+        <source>A click here takes 1 piece.</source>
+        <translation>Ein Klick hier räumt 1 Stein ab.</translation>
+    </message>
+    <message>
+        <source>A click here takes %1 pieces.</source>
+        <translation>Ein Klick hier räumt %1 Steine ab.</translation>
     </message>
 </context>
 <context>
@@ -767,6 +991,22 @@ verdeckt ist oder ein anderes Programm die Tastatur hat.)</translation>
     <message>
         <source>Zorvane v. %1 b</source>
         <translation>Zorvane v. %1 b</translation>
+    </message>
+    <message>
+        <source>Zorvane version %1 public beta</source>
+        <translation>Zorvane Version %1, öffentliche Beta</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Starts the game clock, or pauses it</source>
+        <translation>Startet die Spieluhr oder hält sie an</translation>
+    </message>
+    <message>
+        <source>Percent of level completed</source>
+        <translation>Prozent der Stufe geschafft</translation>
     </message>
 </context>
 </TS>

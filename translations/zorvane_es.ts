@@ -69,6 +69,91 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>show this help and exit</source>
+        <translation>muestra esta ayuda y sale</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>muestra la versión y sale</translation>
+    </message>
+    <message>
+        <source>the window system plugin, such as xcb or wayland</source>
+        <translation>el complemento del sistema de ventanas, como xcb o wayland</translation>
+    </message>
+    <message>
+        <source>a folder to look for window system plugins in</source>
+        <translation>una carpeta donde buscar complementos del sistema de ventanas</translation>
+    </message>
+    <message>
+        <source>the platform theme</source>
+        <translation>el tema de la plataforma</translation>
+    </message>
+    <message>
+        <source>an input plugin to load</source>
+        <translation>un complemento de entrada que cargar</translation>
+    </message>
+    <message>
+        <source>the X display to open (xcb)</source>
+        <translation>la pantalla X que abrir (xcb)</translation>
+    </message>
+    <message>
+        <source>the widget style, such as Fusion (or -style=STYLE)</source>
+        <translation>el estilo de los controles, como Fusion (o -style=ESTILO)</translation>
+    </message>
+    <message>
+        <source>a style sheet for the widgets (or -stylesheet=FILE)</source>
+        <translation>una hoja de estilo para los controles (o -stylesheet=ARCHIVO)</translation>
+    </message>
+    <message>
+        <source>the desktop session the game is restored into</source>
+        <translation>la sesión de escritorio en la que se restaura el juego</translation>
+    </message>
+    <message>
+        <source>lay the windows out from right to left</source>
+        <translation>dispone las ventanas de derecha a izquierda</translation>
+    </message>
+    <message>
+        <source>count the widgets left over at the end</source>
+        <translation>cuenta los controles que quedan al final</translation>
+    </message>
+    <message>
+        <source>Usage: zorvane [OPTION]... [FILE]</source>
+        <translation>Uso: zorvane [OPCIÓN]... [ARCHIVO]</translation>
+    </message>
+    <message>
+        <source>Zorvane, a colour-group puzzle game. At start it opens FILE, a saved game
+(.SAV), or else the game that was in progress when it last closed.</source>
+        <translation>Zorvane, un juego de grupos de colores. Al iniciarse abre ARCHIVO, una partida
+guardada (.SAV), o si no, la partida que estaba en curso cuando se cerró.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s usual options, with one dash or two:</source>
+        <translation>Las opciones habituales de Qt, con uno o dos guiones:</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opción desconocida %1</translation>
+    </message>
+    <message>
+        <source>the option %1 needs a value</source>
+        <translation>la opción %1 necesita un valor</translation>
+    </message>
+    <message>
+        <source>more than one file given: %1 and %2</source>
+        <translation>se indicó más de un archivo: %1 y %2</translation>
+    </message>
+    <message>
+        <source>%1 (see zorvane --help)</source>
+        <translation>%1 (consulta zorvane --help)</translation>
+    </message>
+</context>
+<context>
     <name>MessageBatch</name>
     <message>
         <source>Reading %1 found %2 problems:</source>
@@ -233,6 +318,145 @@
         <source>Pause</source>
         <comment>the pause button of a running game</comment>
         <translation>Pausa</translation>
+    </message>
+</context>
+<context>
+    <name>zorvane::BoardGuide</name>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>area piece</source>
+        <translation>pieza de área</translation>
+    </message>
+    <message>
+        <source>row piece</source>
+        <translation>pieza de fila</translation>
+    </message>
+    <message>
+        <source>column piece</source>
+        <translation>pieza de columna</translation>
+    </message>
+    <message>
+        <source>cross piece</source>
+        <translation>pieza de cruz</translation>
+    </message>
+    <message>
+        <source>rows-up piece</source>
+        <translation>pieza hacia arriba</translation>
+    </message>
+    <message>
+        <source>everything piece</source>
+        <translation>pieza de todo</translation>
+    </message>
+    <message>
+        <source>gray piece</source>
+        <translation>pieza gris</translation>
+    </message>
+    <message>
+        <source>blue piece</source>
+        <translation>pieza azul</translation>
+    </message>
+    <message>
+        <source>cyan piece</source>
+        <translation>pieza cian</translation>
+    </message>
+    <message>
+        <source>green piece</source>
+        <translation>pieza verde</translation>
+    </message>
+    <message>
+        <source>orange piece</source>
+        <translation>pieza naranja</translation>
+    </message>
+    <message>
+        <source>purple piece</source>
+        <translation>pieza morada</translation>
+    </message>
+    <message>
+        <source>red piece</source>
+        <translation>pieza roja</translation>
+    </message>
+    <message>
+        <source>yellow piece</source>
+        <translation>pieza amarilla</translation>
+    </message>
+    <message>
+        <source>pink piece</source>
+        <translation>pieza rosa</translation>
+    </message>
+    <message>
+        <source>gray bomb</source>
+        <translation>bomba gris</translation>
+    </message>
+    <message>
+        <source>blue bomb</source>
+        <translation>bomba azul</translation>
+    </message>
+    <message>
+        <source>cyan bomb</source>
+        <translation>bomba cian</translation>
+    </message>
+    <message>
+        <source>green bomb</source>
+        <translation>bomba verde</translation>
+    </message>
+    <message>
+        <source>orange bomb</source>
+        <translation>bomba naranja</translation>
+    </message>
+    <message>
+        <source>purple bomb</source>
+        <translation>bomba morada</translation>
+    </message>
+    <message>
+        <source>red bomb</source>
+        <translation>bomba roja</translation>
+    </message>
+    <message>
+        <source>yellow bomb</source>
+        <translation>bomba amarilla</translation>
+    </message>
+    <message>
+        <source>pink bomb</source>
+        <translation>bomba rosa</translation>
+    </message>
+    <message>
+        <source>unknown piece</source>
+        <translation>pieza desconocida</translation>
+    </message>
+    <message>
+        <source>black bomb</source>
+        <translation>bomba negra</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose a cell; Space or Enter plays it.</source>
+        <translation>Las flechas eligen una casilla; Espacio o Intro la juega.</translation>
+    </message>
+    <message>
+        <source>The pieces are moving.</source>
+        <translation>Las piezas se están moviendo.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: %3.</source>
+        <translation>Fila %1, columna %2: %3.</translation>
+    </message>
+    <message>
+        <source>A click here is no move.</source>
+        <translation>Un clic aquí no es una jugada.</translation>
+    </message>
+    <message>
+        <source>A click here takes 1 piece.</source>
+        <translation>Un clic aquí quita 1 pieza.</translation>
+    </message>
+    <message>
+        <source>A click here takes %1 pieces.</source>
+        <translation>Un clic aquí quita %1 piezas.</translation>
     </message>
 </context>
 <context>
@@ -768,6 +992,22 @@ o cuando otro programa recibe el teclado.)</translation>
     <message>
         <source>Zorvane v. %1 b</source>
         <translation>Zorvane v. %1 b</translation>
+    </message>
+    <message>
+        <source>Zorvane version %1 public beta</source>
+        <translation>Zorvane versión %1, beta pública</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Puntuación</translation>
+    </message>
+    <message>
+        <source>Starts the game clock, or pauses it</source>
+        <translation>Pone en marcha el reloj del juego o lo pausa</translation>
+    </message>
+    <message>
+        <source>Percent of level completed</source>
+        <translation>Porcentaje del nivel</translation>
     </message>
 </context>
 </TS>

@@ -69,6 +69,91 @@
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>show this help and exit</source>
+        <translation>affiche cette aide et quitte</translation>
+    </message>
+    <message>
+        <source>show the version and exit</source>
+        <translation>affiche la version et quitte</translation>
+    </message>
+    <message>
+        <source>the window system plugin, such as xcb or wayland</source>
+        <translation>le module du système de fenêtres, par exemple xcb ou wayland</translation>
+    </message>
+    <message>
+        <source>a folder to look for window system plugins in</source>
+        <translation>un dossier où chercher les modules du système de fenêtres</translation>
+    </message>
+    <message>
+        <source>the platform theme</source>
+        <translation>le thème de la plateforme</translation>
+    </message>
+    <message>
+        <source>an input plugin to load</source>
+        <translation>un module d’entrée à charger</translation>
+    </message>
+    <message>
+        <source>the X display to open (xcb)</source>
+        <translation>l’écran X à ouvrir (xcb)</translation>
+    </message>
+    <message>
+        <source>the widget style, such as Fusion (or -style=STYLE)</source>
+        <translation>le style des éléments d’interface, par exemple Fusion (ou -style=STYLE)</translation>
+    </message>
+    <message>
+        <source>a style sheet for the widgets (or -stylesheet=FILE)</source>
+        <translation>une feuille de style pour les éléments d’interface (ou -stylesheet=FICHIER)</translation>
+    </message>
+    <message>
+        <source>the desktop session the game is restored into</source>
+        <translation>la session de bureau dans laquelle le jeu est restauré</translation>
+    </message>
+    <message>
+        <source>lay the windows out from right to left</source>
+        <translation>dispose les fenêtres de droite à gauche</translation>
+    </message>
+    <message>
+        <source>count the widgets left over at the end</source>
+        <translation>compte les éléments d’interface restants à la fin</translation>
+    </message>
+    <message>
+        <source>Usage: zorvane [OPTION]... [FILE]</source>
+        <translation>Utilisation : zorvane [OPTION]... [FICHIER]</translation>
+    </message>
+    <message>
+        <source>Zorvane, a colour-group puzzle game. At start it opens FILE, a saved game
+(.SAV), or else the game that was in progress when it last closed.</source>
+        <translation>Zorvane, un jeu de réflexion par groupes de couleurs. Au démarrage, il ouvre
+FICHIER, une partie enregistrée (.SAV), ou sinon la partie en cours à sa dernière fermeture.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s usual options, with one dash or two:</source>
+        <translation>Les options habituelles de Qt, avec un ou deux tirets :</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>option inconnue %1</translation>
+    </message>
+    <message>
+        <source>the option %1 needs a value</source>
+        <translation>l’option %1 demande une valeur</translation>
+    </message>
+    <message>
+        <source>more than one file given: %1 and %2</source>
+        <translation>plus d’un fichier indiqué : %1 et %2</translation>
+    </message>
+    <message>
+        <source>%1 (see zorvane --help)</source>
+        <translation>%1 (voir zorvane --help)</translation>
+    </message>
+</context>
+<context>
     <name>MessageBatch</name>
     <message>
         <source>Reading %1 found %2 problems:</source>
@@ -233,6 +318,145 @@
         <source>Pause</source>
         <comment>the pause button of a running game</comment>
         <translation>Pause</translation>
+    </message>
+</context>
+<context>
+    <name>zorvane::BoardGuide</name>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>area piece</source>
+        <translation>pièce zone</translation>
+    </message>
+    <message>
+        <source>row piece</source>
+        <translation>pièce rangée</translation>
+    </message>
+    <message>
+        <source>column piece</source>
+        <translation>pièce colonne</translation>
+    </message>
+    <message>
+        <source>cross piece</source>
+        <translation>pièce croix</translation>
+    </message>
+    <message>
+        <source>rows-up piece</source>
+        <translation>pièce vers le haut</translation>
+    </message>
+    <message>
+        <source>everything piece</source>
+        <translation>pièce tout</translation>
+    </message>
+    <message>
+        <source>gray piece</source>
+        <translation>pièce grise</translation>
+    </message>
+    <message>
+        <source>blue piece</source>
+        <translation>pièce bleue</translation>
+    </message>
+    <message>
+        <source>cyan piece</source>
+        <translation>pièce cyan</translation>
+    </message>
+    <message>
+        <source>green piece</source>
+        <translation>pièce verte</translation>
+    </message>
+    <message>
+        <source>orange piece</source>
+        <translation>pièce orange</translation>
+    </message>
+    <message>
+        <source>purple piece</source>
+        <translation>pièce violette</translation>
+    </message>
+    <message>
+        <source>red piece</source>
+        <translation>pièce rouge</translation>
+    </message>
+    <message>
+        <source>yellow piece</source>
+        <translation>pièce jaune</translation>
+    </message>
+    <message>
+        <source>pink piece</source>
+        <translation>pièce rose</translation>
+    </message>
+    <message>
+        <source>gray bomb</source>
+        <translation>bombe grise</translation>
+    </message>
+    <message>
+        <source>blue bomb</source>
+        <translation>bombe bleue</translation>
+    </message>
+    <message>
+        <source>cyan bomb</source>
+        <translation>bombe cyan</translation>
+    </message>
+    <message>
+        <source>green bomb</source>
+        <translation>bombe verte</translation>
+    </message>
+    <message>
+        <source>orange bomb</source>
+        <translation>bombe orange</translation>
+    </message>
+    <message>
+        <source>purple bomb</source>
+        <translation>bombe violette</translation>
+    </message>
+    <message>
+        <source>red bomb</source>
+        <translation>bombe rouge</translation>
+    </message>
+    <message>
+        <source>yellow bomb</source>
+        <translation>bombe jaune</translation>
+    </message>
+    <message>
+        <source>pink bomb</source>
+        <translation>bombe rose</translation>
+    </message>
+    <message>
+        <source>unknown piece</source>
+        <translation>pièce inconnue</translation>
+    </message>
+    <message>
+        <source>black bomb</source>
+        <translation>bombe noire</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>Arrow keys choose a cell; Space or Enter plays it.</source>
+        <translation>Les flèches choisissent une case ; Espace ou Entrée la joue.</translation>
+    </message>
+    <message>
+        <source>The pieces are moving.</source>
+        <translation>Les pièces se déplacent.</translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: %3.</source>
+        <translation>Rangée %1, colonne %2 : %3.</translation>
+    </message>
+    <message>
+        <source>A click here is no move.</source>
+        <translation>Un clic ici ne joue aucun coup.</translation>
+    </message>
+    <message>
+        <source>A click here takes 1 piece.</source>
+        <translation>Un clic ici retire 1 pièce.</translation>
+    </message>
+    <message>
+        <source>A click here takes %1 pieces.</source>
+        <translation>Un clic ici retire %1 pièces.</translation>
     </message>
 </context>
 <context>
@@ -769,6 +993,22 @@ ou qu’un autre programme reçoit le clavier.)</translation>
     <message>
         <source>Zorvane v. %1 b</source>
         <translation>Zorvane v. %1 b</translation>
+    </message>
+    <message>
+        <source>Zorvane version %1 public beta</source>
+        <translation>Zorvane version %1, bêta publique</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Starts the game clock, or pauses it</source>
+        <translation>Démarre l’horloge du jeu, ou la met en pause</translation>
+    </message>
+    <message>
+        <source>Percent of level completed</source>
+        <translation>Pourcentage du niveau</translation>
     </message>
 </context>
 </TS>
