@@ -197,10 +197,10 @@ void TMainBoard::StateChanged() {
         return;
     }
     const StatusPanel& status = game_->State().Status;
-    auto show = [](QLabel* label, const QString& caption) {
+    auto show = [this](QLabel* label, const QString& caption) {
         if (label->text() != caption) {
             label->setText(caption);
-            label->adjustSize();
+            view_->Refit(label);
         }
     };
     show(LevelLabel, StatusWords::Level(status));

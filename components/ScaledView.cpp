@@ -73,6 +73,15 @@ void ScaledView::PlaceLabel(QLabel* label, QPoint design) {
     ApplyTo(placed_.back());
 }
 
+void ScaledView::Refit(QLabel* label) const {
+    for (const Placed& placed : placed_) {
+        if (placed.widget == label) {
+            ApplyTo(placed);
+            return;
+        }
+    }
+}
+
 void ScaledView::SetDesignFont(QWidget* widget, const QFont& font, int pixels) {
     fonts_.push_back({widget, font, pixels});
     ApplyFont(fonts_.back());
@@ -86,9 +95,13 @@ void ScaledView::ApplyFont(const Sized& sized) const {
 
 void ScaledView::ApplyTo(const Placed& placed) const {
     if (placed.label) {
-        placed.widget->move(Round(placed.design.left() * factor_),
-                            Round(placed.design.top() * factor_));
         placed.widget->adjustSize();
+        // A caption longer than the design's (another language, a bigger
+        // number) moves left rather than run out of its panel.
+        const QWidget* parent = placed.widget->parentWidget();
+        const int room = parent ? parent->width() - placed.widget->width() - Round(2 * factor_) : 0;
+        placed.widget->move(std::max(0, std::min(Round(placed.design.left() * factor_), room)),
+                            Round(placed.design.top() * factor_));
         return;
     }
     placed.widget->setGeometry(Scaled(placed.design));

@@ -31,8 +31,11 @@ class ScaledView : public QWidget {
 
     // `widget`'s geometry in design units.
     void Place(QWidget* widget, QRect design);
-    // A label's top left in design units; its size follows its text.
+    // A label's top left in design units; its size follows its text, and a
+    // text too long for its parent moves it left (see Refit).
     void PlaceLabel(QLabel* label, QPoint design);
+    // Places a label again after its text changed.
+    void Refit(QLabel* label) const;
     // `widget`'s font, with its size in design pixels.
     void SetDesignFont(QWidget* widget, const QFont& font, int pixels);
 
