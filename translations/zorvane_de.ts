@@ -360,7 +360,7 @@ gespeichertes Spiel (.SAV), sonst das Spiel, das beim letzten Schließen lief.</
     </message>
     <message>
         <source>cyan piece</source>
-        <translation>türkiser Stein</translation>
+        <translation>cyanfarbener Stein</translation>
     </message>
     <message>
         <source>green piece</source>
@@ -372,7 +372,7 @@ gespeichertes Spiel (.SAV), sonst das Spiel, das beim letzten Schließen lief.</
     </message>
     <message>
         <source>purple piece</source>
-        <translation>violetter Stein</translation>
+        <translation>lila Stein</translation>
     </message>
     <message>
         <source>red piece</source>
@@ -396,7 +396,7 @@ gespeichertes Spiel (.SAV), sonst das Spiel, das beim letzten Schließen lief.</
     </message>
     <message>
         <source>cyan bomb</source>
-        <translation>türkise Bombe</translation>
+        <translation>cyanfarbene Bombe</translation>
     </message>
     <message>
         <source>green bomb</source>
@@ -408,7 +408,7 @@ gespeichertes Spiel (.SAV), sonst das Spiel, das beim letzten Schließen lief.</
     </message>
     <message>
         <source>purple bomb</source>
-        <translation>violette Bombe</translation>
+        <translation>lila Bombe</translation>
     </message>
     <message>
         <source>red bomb</source>
