@@ -39,7 +39,7 @@ void TMainBoard::OpenGameAtStart() {
         // From here on the game lives in the window: one that ends, or is
         // given up for another, must not come back at the next start.
         if (!std::filesystem::remove(resume, error) && error) {
-            ReportFileError(resume, Failed("cannot be removed", error));
+            ReportFileError(resume, Failed(tr("cannot be removed").toStdString(), error));
         }
         return;
     }
@@ -48,7 +48,10 @@ void TMainBoard::OpenGameAtStart() {
     const std::string damaged = files_.DamagedResumeFile();
     std::filesystem::rename(resume, damaged, error);
     if (error) {
-        ReportFileError(resume, Failed("cannot be renamed to " + damaged, error));
+        ReportFileError(
+            resume,
+            Failed(tr("cannot be renamed to %1").arg(QString::fromStdString(damaged)).toStdString(),
+                   error));
     }
 }
 

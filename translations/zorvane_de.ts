@@ -1008,5 +1008,13 @@ verdeckt ist oder ein anderes Programm die Tastatur hat.)</translation>
         <source>Percent of level completed</source>
         <translation>Prozent der Stufe geschafft</translation>
     </message>
+    <message>
+        <source>cannot be removed</source>
+        <translation>kann nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>cannot be renamed to %1</source>
+        <translation>kann nicht in %1 umbenannt werden</translation>
+    </message>
 </context>
 </TS>

@@ -1009,5 +1009,13 @@ o cuando otro programa recibe el teclado.)</translation>
         <source>Percent of level completed</source>
         <translation>Porcentaje del nivel</translation>
     </message>
+    <message>
+        <source>cannot be removed</source>
+        <translation>no se puede eliminar</translation>
+    </message>
+    <message>
+        <source>cannot be renamed to %1</source>
+        <translation>no se puede renombrar a %1</translation>
+    </message>
 </context>
 </TS>

@@ -1010,5 +1010,13 @@ ou qu’un autre programme reçoit le clavier.)</translation>
         <source>Percent of level completed</source>
         <translation>Pourcentage du niveau</translation>
     </message>
+    <message>
+        <source>cannot be removed</source>
+        <translation>ne peut pas être supprimé</translation>
+    </message>
+    <message>
+        <source>cannot be renamed to %1</source>
+        <translation>ne peut pas être renommé en %1</translation>
+    </message>
 </context>
 </TS>
