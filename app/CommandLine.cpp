@@ -18,73 +18,61 @@ struct QtOption {
     std::string_view name;  // without its dash
     bool takesValue;
     bool valueAfterEquals;  // QApplication also reads "-name=value"
+    const char* value;      // the value as the usage names it
+    const char* what;       // what the usage says of it
 };
 
 // The options every Qt program on this desktop takes; QApplication reads
 // them from the arguments left untouched here.
 constexpr std::array<QtOption, 10> kQtOptions{{
-    {"platform", true, false},
-    {"platformpluginpath", true, false},
-    {"platformtheme", true, false},
-    {"plugin", true, false},
-    {"display", true, false},
-    {"style", true, true},
-    {"stylesheet", true, true},
-    {"session", true, false},
-    {"reverse", false, false},
-    {"widgetcount", false, false},
-}};
-
-struct UsageLine {
-    const char* option;
-    const char* what;
-};
-
-constexpr std::array<UsageLine, 2> kOwnOptions{{
-    {"-h, --help", QT_TRANSLATE_NOOP("CommandLine", "show this help and exit")},
-    {"-v, --version", QT_TRANSLATE_NOOP("CommandLine", "show the version and exit")},
-}};
-
-constexpr std::array<UsageLine, 10> kQtUsage{{
-    {"-platform NAME[:OPTIONS]",
+    {"platform", true, false, "NAME[:OPTIONS]",
      QT_TRANSLATE_NOOP("CommandLine", "the window system plugin, such as xcb or wayland")},
-    {"-platformpluginpath FOLDER",
+    {"platformpluginpath", true, false, "FOLDER",
      QT_TRANSLATE_NOOP("CommandLine", "a folder to look for window system plugins in")},
-    {"-platformtheme NAME", QT_TRANSLATE_NOOP("CommandLine", "the platform theme")},
-    {"-plugin NAME", QT_TRANSLATE_NOOP("CommandLine", "an input plugin to load")},
-    {"-display DISPLAY", QT_TRANSLATE_NOOP("CommandLine", "the X display to open (xcb)")},
-    {"-style STYLE",
+    {"platformtheme", true, false, "NAME", QT_TRANSLATE_NOOP("CommandLine", "the platform theme")},
+    {"plugin", true, false, "NAME", QT_TRANSLATE_NOOP("CommandLine", "an input plugin to load")},
+    {"display", true, false, "DISPLAY",
+     QT_TRANSLATE_NOOP("CommandLine", "the X display to open (xcb)")},
+    {"style", true, true, "STYLE",
      QT_TRANSLATE_NOOP("CommandLine", "the widget style, such as Fusion (or -style=STYLE)")},
-    {"-stylesheet FILE",
+    {"stylesheet", true, true, "FILE",
      QT_TRANSLATE_NOOP("CommandLine", "a style sheet for the widgets (or -stylesheet=FILE)")},
-    {"-session ID",
+    {"session", true, false, "ID",
      QT_TRANSLATE_NOOP("CommandLine", "the desktop session the game is restored into")},
-    {"-reverse", QT_TRANSLATE_NOOP("CommandLine", "lay the windows out from right to left")},
-    {"-widgetcount", QT_TRANSLATE_NOOP("CommandLine", "count the widgets left over at the end")},
+    {"reverse", false, false, "",
+     QT_TRANSLATE_NOOP("CommandLine", "lay the windows out from right to left")},
+    {"widgetcount", false, false, "",
+     QT_TRANSLATE_NOOP("CommandLine", "count the widgets left over at the end")},
 }};
 
 QString Tr(const char* text) {
     return QCoreApplication::translate("CommandLine", text);
 }
 
+QString UsageLine(const QString& option, const char* what) {
+    return QString("  %1 %2\n").arg(option, -27).arg(Tr(what));
+}
+
 QString Usage() {
-    const auto lines = [](const auto& table) {
-        QString text;
-        for (const UsageLine& line : table) {
-            text +=
-                QString("  %1 %2\n").arg(QString::fromLatin1(line.option), -27).arg(Tr(line.what));
+    const QString own =
+        UsageLine("-h, --help", QT_TRANSLATE_NOOP("CommandLine", "show this help and exit")) +
+        UsageLine("-v, --version", QT_TRANSLATE_NOOP("CommandLine", "show the version and exit"));
+    QString qt;
+    for (const QtOption& option : kQtOptions) {
+        QString syntax = "-" + QString::fromLatin1(option.name.data(), option.name.size());
+        if (*option.value) {
+            syntax += " " + QString::fromLatin1(option.value);
         }
-        return text;
-    };
+        qt += UsageLine(syntax, option.what);
+    }
     return QCoreApplication::translate("CommandLine", "Usage: zorvane [OPTION]... [FILE]") + "\n" +
            QCoreApplication::translate(
                "CommandLine",
                "Zorvane, a colour-group puzzle game. At start it opens FILE, a saved game\n"
                "(.SAV), or else the game that was in progress when it last closed.") +
-           "\n\n" + QCoreApplication::translate("CommandLine", "Options:") + "\n" +
-           lines(kOwnOptions) + "\n" +
+           "\n\n" + QCoreApplication::translate("CommandLine", "Options:") + "\n" + own + "\n" +
            QCoreApplication::translate("CommandLine", "Qt's usual options, with one dash or two:") +
-           "\n" + lines(kQtUsage);
+           "\n" + qt;
 }
 
 // The Qt option `word` (its dashes taken off) names, if any.

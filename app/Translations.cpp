@@ -5,29 +5,16 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "components/PlayersLanguages.h"
+
 namespace zorvane {
 
 namespace {
 
-// The locale that decides messages, as the C library reads it: LANGUAGE is
-// not looked at when this is C.
-bool MessagesInC() {
-    for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-        const QByteArray value = qgetenv(name);
-        if (!value.isEmpty()) {
-            return value == "C" || value == "POSIX" || value.startsWith("C.");
-        }
-    }
-    return true;
-}
-
 // Loads the first of the player's languages the game has into `ours`;
 // false when English comes first or none of them is there.
 bool LoadPlayersLanguage(QTranslator& ours) {
-    if (MessagesInC()) {
-        return false;
-    }
-    for (const QString& tag : QLocale::system().uiLanguages()) {
+    for (const QString& tag : PlayersLanguages()) {
         const QLocale language(tag);
         if (language.language() == QLocale::English) {
             return false;

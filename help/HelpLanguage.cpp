@@ -1,9 +1,9 @@
 #include "help/HelpLanguage.h"
 
 #include <QFileInfo>
-#include <QLocale>
 #include <QRegularExpression>
 
+#include "components/PlayersLanguages.h"
 #include "help/HelpLinks.h"
 
 namespace zorvane {
@@ -32,8 +32,8 @@ QString HelpPageInLanguage(const std::string& programFolder, const QString& rela
 }
 
 QUrl HelpPageUrlInDesktopLanguage(const std::string& programFolder, const QString& relativeName) {
-    return HelpPageUrl(programFolder, HelpPageInLanguage(programFolder, relativeName,
-                                                         QLocale::system().uiLanguages()));
+    return HelpPageUrl(programFolder,
+                       HelpPageInLanguage(programFolder, relativeName, PlayersLanguages()));
 }
 
 }  // namespace zorvane

@@ -20,7 +20,7 @@ QString HelpPageInLanguage(const std::string& programFolder, const QString& rela
                            const QStringList& uiLanguages);
 
 // The file URL of `relativeName` in the desktop's language
-// (QLocale::system(), so LANGUAGE, LC_ALL, LC_MESSAGES and LANG).
+// (PlayersLanguages(): LANGUAGE, LC_ALL, LC_MESSAGES and LANG, English under C).
 QUrl HelpPageUrlInDesktopLanguage(const std::string& programFolder, const QString& relativeName);
 
 }  // namespace zorvane

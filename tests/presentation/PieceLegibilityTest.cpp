@@ -58,14 +58,11 @@ std::vector<Shown> EverythingShown(const std::string& shape, qreal ratio, bool s
     for (int slot = 1; slot <= 6; ++slot) {
         for (int colour = 1; colour <= 9; ++colour) {
             settings.Color(slot) = colour;
-            const std::string what =
-                std::string(kColourNames[colour]) + " %s (slot " + std::to_string(slot) + ")";
-            const auto named = [&](const char* thing) {
-                std::string name = what;
-                name.replace(name.find("%s"), 2, thing);
-                return name;
+            const auto named = [&](const std::string& thing) {
+                return std::string(kColourNames[colour]) + " " + thing + " (slot " +
+                       std::to_string(slot) + ")";
             };
-            shown.push_back({named(("piece " + shape).c_str()), 'p', slot,
+            shown.push_back({named("piece " + shape), 'p', slot,
                              PiecePicture(settings, slot, ratio).toImage()});
             shown.push_back(
                 {named("bomb"), 'b', slot, BombPicture(settings, slot, ratio).toImage()});
